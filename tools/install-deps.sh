@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what building and testing survey.dll needs on a Debian 12 machine, as root.
+# Idempotent: packages already present are left alone and apt is not touched.
+set -euo pipefail
+
+need=()
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
+packages=(
+  cmake make g++ clang googletest
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  wine wine32:i386
+  xvfb xauth
+)
+for p in "${packages[@]}"; do have_pkg "$p" || need+=("$p"); done
+[ ${#need[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" != 0 ]; then
+  echo "install-deps: missing packages (${need[*]}); run as root to install them" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+fi
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+echo "install-deps: installed ${need[*]}"
