@@ -1,6 +1,8 @@
 // Page cursor and result mapping of the survey loop.
 #include "navigation.h"
 
+#include <atomic>
+
 ResultCodes ResultCodeTable;
 
 void SetResultCodeTable() {
@@ -29,7 +31,20 @@ bool StepCursor(int32_t direction, int pageCount, int& cursor) {
     return cursor >= 1 && cursor <= pageCount;
 }
 
+namespace {
+// The pages, the result table and the answers are process-wide, so a second survey
+// started while one runs (from a page's message handler, or another thread) would
+// corrupt the first. It is refused instead.
+std::atomic_flag SurveyRunning = ATOMIC_FLAG_INIT;
+
+struct RunningMark {
+    ~RunningMark() { SurveyRunning.clear(); }
+};
+}  // namespace
+
 int32_t RunSurvey(void* parent, int32_t direction, const HostBlock* host, PageRunner showPage) {
+    if (SurveyRunning.test_and_set()) return RESULT_FAILED;
+    RunningMark running;
     SetResultCodeTable();
     if (direction != DIR_FORWARD && direction != DIR_BACKWARD) return RESULT_FAILED;
     int cursor = 0;

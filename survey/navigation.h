@@ -39,5 +39,5 @@ using PageRunner = int32_t (*)(int page, void* parent, int32_t direction, const 
 
 // The body of DoSurveyV2: walks the pages from the entry direction and returns the raw
 // result of the last page shown, or RESULT_FAILED when the entry direction is neither
-// forward nor backward (no page is shown then).
+// forward nor backward or when a survey is already running (no page is shown then).
 int32_t RunSurvey(void* parent, int32_t direction, const HostBlock* host, PageRunner showPage);

@@ -70,6 +70,32 @@ TEST(Navigation, EntryDirectionOtherThanForwardOrBackwardFailsWithoutAPage) {
     }
 }
 
+TEST(Navigation, SecondSurveyWhileOneRunsIsRefusedAndTheFirstCarriesOn) {
+    static int32_t nestedResult;
+    static std::vector<int> shown;
+    nestedResult = 12345;
+    shown.clear();
+    auto page = [](int p, void*, int32_t, const HostBlock*) -> int32_t {
+        shown.push_back(p);
+        if (p == 2) {
+            nestedResult = RunSurvey(nullptr, DIR_FORWARD, nullptr,
+                                     [](int, void*, int32_t, const HostBlock*) -> int32_t {
+                                         ADD_FAILURE() << "the nested survey showed a page";
+                                         return RESULT_CANCEL;
+                                     });
+        }
+        return RESULT_NEXT;
+    };
+    EXPECT_EQ(RunSurvey(nullptr, DIR_FORWARD, nullptr, page), 1);
+    EXPECT_EQ(nestedResult, -1);
+    EXPECT_EQ(shown, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(ResultCodeTable.code[DIR_BACKWARD + 1], 888);
+    // Once it has returned, a survey can run again.
+    shown.clear();
+    EXPECT_EQ(RunSurvey(nullptr, DIR_BACKWARD, nullptr, page), 1);
+    EXPECT_EQ(shown, (std::vector<int>{3}));
+}
+
 TEST(Navigation, PassesParentAndHostToEveryPage) {
     static void* seenParent;
     static const HostBlock* seenHost;
