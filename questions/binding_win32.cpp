@@ -36,6 +36,8 @@ void SelectListEntry(void* context, uint32_t list, int index) {
 }
 
 long SelectedListEntry(void* context, uint32_t list) {
+    // A message to a missing item returns 0, which would read as the first entry.
+    if (GetDlgItem(Dialog(context), Item(list)) == nullptr) return LIST_NO_SELECTION;
     LRESULT index = SendDlgItemMessageA(Dialog(context), Item(list), CB_GETCURSEL, 0, 0);
     return index == CB_ERR ? LIST_NO_SELECTION : static_cast<long>(index);
 }
