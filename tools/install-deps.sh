@@ -10,7 +10,7 @@ packages=(
   cmake make g++ clang googletest
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32:i386
-  xvfb xauth
+  xvfb xauth fonts-wine
 )
 for p in "${packages[@]}"; do have_pkg "$p" || need+=("$p"); done
 [ ${#need[@]} -eq 0 ] && exit 0
