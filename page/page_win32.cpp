@@ -1,8 +1,108 @@
-// Placeholder page runner until the page dialogs exist: every page fails to start.
+// The survey pages as modal dialogs: opening fills the caption and the controls from the
+// answers file; Next and Back save the controls back; Register Later and closing don't.
 #include "page_win32.h"
 
+#include "content/page_tables.h"
+#include "content/resource.h"
+#include "questions/binding_win32.h"
+#include "questions/persistence_win32.h"
+#include "survey/host_block.h"
+#include "survey/instance_win32.h"
 #include "survey/navigation.h"
 
-int32_t ShowPage(int /*page*/, void* /*parent*/, int32_t /*direction*/, const HostBlock* /*host*/) {
-    return RESULT_FAILED;
+namespace {
+
+constexpr int CAPTION_SIZE = 256;
+
+struct PageEntry {
+    WORD templateId;
+    Question* questions;
+};
+
+const PageEntry PageList[PAGE_COUNT] = {
+    {IDD_PAGE1, Page1Questions},
+    {IDD_PAGE2, Page2Questions},
+    {IDD_PAGE3, Page3Questions},
+};
+
+// The context of the page on screen. Only one survey runs at a time (RunSurvey refuses a
+// second one), so one page at a time uses it.
+PageContext* CurrentPageContext;
+
+BOOL OpenPage(HWND dialog, PageContext* context) {
+    CurrentPageContext = context;
+    if (!context || !context->questions || !context->host) {
+        EndDialog(dialog, RESULT_FAILED);
+        return TRUE;
+    }
+    const HostBlock* host = context->host;
+    FormatCaption(dialog, HostText(host, HOST_PRODUCT_TITLE));
+    LoadAnswers(HostText(host, HOST_ANSWERS_PATH), HostText(host, HOST_ANSWERS_SECTION),
+                context->questions);
+    FillControls(dialog, context->questions);
+    return TRUE;  // the first tab-stop control gets the focus
+}
+
+void LeavePage(HWND dialog, WPARAM wParam, bool save) {
+    PageContext* context = CurrentPageContext;
+    if (save && context && context->questions && context->host) {
+        CollectAnswers(dialog, context->questions);
+        SaveAnswers(HostText(context->host, HOST_ANSWERS_PATH),
+                    HostText(context->host, HOST_ANSWERS_SECTION), context->questions);
+    }
+    EndDialog(dialog, static_cast<INT_PTR>(wParam));
+}
+
+BOOL PageCommand(HWND dialog, WPARAM wParam, LPARAM lParam) {
+    // A drop-down list opens as soon as it gets the focus, whichever list it is.
+    if (HIWORD(wParam) == CBN_SETFOCUS) {
+        SendMessageA(reinterpret_cast<HWND>(lParam), CB_SHOWDROPDOWN, TRUE, 0);
+        return TRUE;
+    }
+    switch (LOWORD(wParam)) {
+    case IDOK:
+    case ID_BACK:
+        LeavePage(dialog, wParam, true);
+        return TRUE;
+    case IDCANCEL:
+        LeavePage(dialog, wParam, false);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+void FormatCaption(HWND dialog, const char* title) {
+    char pattern[CAPTION_SIZE];
+    char caption[CAPTION_SIZE];
+    GetWindowTextA(dialog, pattern, sizeof pattern);
+    DWORD_PTR inserts[1] = {reinterpret_cast<DWORD_PTR>(title)};
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ARGUMENT_ARRAY,
+                                  pattern, 0, 0, caption, sizeof caption,
+                                  reinterpret_cast<va_list*>(inserts));
+    if (length == 0 || length >= sizeof caption) caption[0] = '\0';
+    SetWindowTextA(dialog, caption);
+}
+
+INT_PTR CALLBACK PageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return OpenPage(dialog, reinterpret_cast<PageContext*>(lParam));
+    case WM_COMMAND:
+        return PageCommand(dialog, wParam, lParam);
+    case WM_CLOSE:
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+int32_t ShowPage(int page, void* parent, int32_t /*direction*/, const HostBlock* host) {
+    if (page < 1 || page > PAGE_COUNT) return RESULT_FAILED;
+    const PageEntry& entry = PageList[page - 1];
+    PageContext context{entry.questions, host};
+    return static_cast<int32_t>(DialogBoxParamA(SurveyInstance, MAKEINTRESOURCEA(entry.templateId),
+                                                static_cast<HWND>(parent), PageDialogProc,
+                                                reinterpret_cast<LPARAM>(&context)));
 }
