@@ -13,23 +13,9 @@
 
 #include "content/page_tables.h"
 #include "content/resource.h"
+#include "tests/support/survey_dll_win32.h"
 
 namespace {
-
-std::string DllPath() {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/") + 1) + "survey.dll";
-}
-
-struct Library {
-    HMODULE module = LoadLibraryA(DllPath().c_str());
-    ~Library() { if (module) FreeLibrary(module); }
-    Library() = default;
-    Library(const Library&) = delete;
-    Library& operator=(const Library&) = delete;
-};
 
 INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG;
@@ -355,7 +341,7 @@ std::vector<WORD> Languages(HMODULE dll, LPCSTR type, LPCSTR name) {
 
 class Pages : public ::testing::Test {
 protected:
-    Library lib;
+    SurveyLibrary lib;
     void SetUp() override {
         ASSERT_NE(lib.module, nullptr) << "LoadLibrary error " << GetLastError();
     }

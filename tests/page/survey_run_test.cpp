@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "survey.h"
+#include "tests/support/survey_dll_win32.h"
 
 namespace {
 
@@ -158,13 +159,6 @@ VOID CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     else if (v.leave != LEAVE_NOTHING) SendDlgItemMessageA(page, v.leave, BM_CLICK, 0, 0);
 }
 
-std::string ModuleDir() {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/") + 1);
-}
-
 class SurveyRun : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -191,7 +185,7 @@ protected:
     }
     // A fresh load: the in-memory answers start from the tables' first values again.
     void Load() {
-        dll = LoadLibraryA((ModuleDir() + "survey.dll").c_str());
+        dll = LoadLibraryA(SurveyDllPath().c_str());
         ASSERT_NE(dll, nullptr);
         doSurvey = reinterpret_cast<DoSurveyV2Proc>(reinterpret_cast<void*>(GetProcAddress(dll, "DoSurveyV2")));
         ASSERT_NE(doSurvey, nullptr);
@@ -400,7 +394,7 @@ TEST_F(SurveyRun, CaptionWithEmptyAndOverlongTitles) {
 
 // Saves each page as a picture under bin/page-captures for a person to look at.
 TEST_F(SurveyRun, CapturesEachPage) {
-    captureDir = ModuleDir() + "page-captures";
+    captureDir = TestProgramDir() + "page-captures";
     CreateDirectoryA(captureDir.c_str(), nullptr);
     EXPECT_EQ(Run(1, {{1, {BOX_3D}, {{LIST_PURCHASE, 3}}, IDOK}, {2, {BOX_FIRST_PRODUCT}, {}, IDOK},
                       {3, {}, {}, IDOK}}), 1);

@@ -7,23 +7,12 @@
 #include <string>
 
 #include "survey.h"
+#include "tests/support/survey_dll_win32.h"
 
 namespace {
 
-std::string DllPath() {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/") + 1) + "survey.dll";
-}
-
-struct Library {
-    HMODULE module = LoadLibraryA(DllPath().c_str());
-    ~Library() { if (module) FreeLibrary(module); }
-};
-
 TEST(Dll, LoadsAndExportsDoSurveyV2ByNameAndOrdinal1) {
-    Library lib;
+    SurveyLibrary lib;
     ASSERT_NE(lib.module, nullptr) << "LoadLibrary error " << GetLastError();
     FARPROC byName = GetProcAddress(lib.module, "DoSurveyV2");
     FARPROC byOrdinal = GetProcAddress(lib.module, MAKEINTRESOURCEA(1));
@@ -55,7 +44,7 @@ int CallStdcallMeasuringStack(FARPROC fn, int direction, const void* host, int* 
 }
 
 TEST(Dll, StdcallCalleePopsItsArguments) {
-    Library lib;
+    SurveyLibrary lib;
     ASSERT_NE(lib.module, nullptr);
     FARPROC fn = GetProcAddress(lib.module, "DoSurveyV2");
     ASSERT_NE(fn, nullptr);
@@ -73,7 +62,7 @@ TEST(Dll, StdcallCalleePopsItsArguments) {
 }
 
 TEST(Dll, VersionResource) {
-    std::string path = DllPath();
+    std::string path = SurveyDllPath();
     DWORD handle = 0;
     DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
     ASSERT_GT(size, 0u);

@@ -1,0 +1,29 @@
+// What every Win32 test program needs to reach survey.dll the way a host does: the folder
+// it was built into (beside the test program) and a loaded copy that is freed on scope exit.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The test program's own folder, with a trailing separator.
+inline std::string TestProgramDir() {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of("\\/") + 1);
+}
+
+inline std::string SurveyDllPath() { return TestProgramDir() + "survey.dll"; }
+
+// survey.dll loaded for one scope. A fresh load starts with the question tables' first
+// answers again, once no other load holds it.
+struct SurveyLibrary {
+    HMODULE module = LoadLibraryA(SurveyDllPath().c_str());
+    SurveyLibrary() = default;
+    ~SurveyLibrary() {
+        if (module) FreeLibrary(module);
+    }
+    SurveyLibrary(const SurveyLibrary&) = delete;
+    SurveyLibrary& operator=(const SurveyLibrary&) = delete;
+};
