@@ -19,7 +19,7 @@ test: native win32
 	ctest --preset native
 	ctest --preset win32
 
-demo: win32
+demo: all
 	./tools/demo.sh build/win32
 
 clean:

@@ -248,6 +248,29 @@ bool SetBox(PilotRun& run, const PilotStep& step, ControlKind kind, bool wanted)
     return true;
 }
 
+// One entry of a drop-down list of another process. This is the one place the pilot asks
+// for wide text: sent to another process, the ANSI CB_GETLBTEXT comes back from Wine as
+// UTF-16 in the caller's buffer, which overruns a buffer sized for the ANSI length. The
+// wide text is converted to the ANSI code page the labels and the script use.
+bool ListEntry(const PilotRun& run, HWND list, int index, std::string* text) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(list, CB_GETLBTEXTLEN, index, 0, SMTO_ABORTIFHUNG, run.timeoutMs, &length) ||
+        static_cast<LRESULT>(length) < 0)
+        return false;
+    std::vector<wchar_t> wide(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide.data()),
+                             SMTO_ABORTIFHUNG, run.timeoutMs, &copied) ||
+        static_cast<LRESULT>(copied) < 0)
+        return false;
+    wide[copied <= length ? copied : length] = L'\0';
+    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> ansi(n > 0 ? n : 1, '\0');
+    if (n > 0) WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, ansi.data(), n, nullptr, nullptr);
+    *text = ansi.data();
+    return true;
+}
+
 bool SelectEntry(PilotRun& run, const PilotStep& step) {
     std::string message;
     HWND label = FindLabelled(run.page, CONTROL_LABEL, step.label, &message);
@@ -260,11 +283,8 @@ bool SelectEntry(PilotRun& run, const PilotStep& step) {
     int index = -1;
     std::string entries;
     for (int i = 0; i < count && index < 0; ++i) {
-        LRESULT length = 0;
-        if (!SendBounded(run, list, CB_GETLBTEXTLEN, i, 0, &length) || length < 0) continue;
-        std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-        if (!SendBounded(run, list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()))) continue;
-        std::string entry(text.data());
+        std::string entry;
+        if (!ListEntry(run, list, i, &entry)) return Fail(run, step, "the page does not answer");
         if (entry == step.entry) index = i;
         entries += (entries.empty() ? "" : ", ") + Quoted(entry);
     }

@@ -9,7 +9,8 @@ set -eu
 prefix=$(realpath -m "$1"); shift
 managed=N
 if [ "${1:-}" = --managed ]; then managed=Y; shift; fi
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win32
+# winedbg disabled: a program that crashes ends at once instead of waiting in the debugger.
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" WINEARCH=win32
 
 xvfb_pid=
 workdir=$(mktemp -d)
