@@ -34,7 +34,7 @@ rm -f "$out"/*.png "$out/answers.ini" "$out/host.log"
 status=0
 if [ -n "${DISPLAY:-}" ]; then
   echo "demo: the wizard opens on $DISPLAY; answer the survey and finish or leave it."
-  "$root/pilot/x11-session.sh" "$prefix" --managed wine "$bin/sample_host.exe" "${host_args[@]}" || status=$?
+  "$root/pilot/x11-session.sh" "$prefix" --managed wine "$bin/sample_host.exe" "${host_args[@]}" >/dev/null || status=$?
 else
   echo "demo: no display: a private Xvfb runs the wizard and the pilot walks it (docs/demo-walk.pilot)."
   "$root/pilot/x11-session.sh" "$prefix" "$0" --walk "$build" "$out" || status=$?

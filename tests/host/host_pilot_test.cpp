@@ -261,6 +261,33 @@ const std::vector<Walk>& Walks() {
          {{"q_557-1132-746", ""}},
          {"welcome", "p1"},
          nullptr},
+        // Scripts written as UTF-8 and as ANSI text both reach the list's ANSI entry.
+        {"utf8-script", "",
+         std::string(WELCOME_NEXT) +
+             "wait p1\n"
+             "select \"Where did you purchase this product?\" Direct from Yandrel\xC2\xAE via phone\n"
+             "next\n"
+             "wait p2\n"
+             "later\n",
+         0,
+         {"welcome -> next", "survey forward -> 2", "end: register later"},
+         true,
+         {{"q_557-1132-746", "0"}},
+         {"welcome", "p1", "p2"},
+         nullptr},
+        {"ansi-script", "",
+         std::string(WELCOME_NEXT) +
+             "wait p1\n"
+             "select \"Where did you purchase this product?\" Direct from Yandrel\xAE via mail\n"
+             "next\n"
+             "wait p2\n"
+             "later\n",
+         0,
+         {"welcome -> next", "survey forward -> 2", "end: register later"},
+         true,
+         {{"q_557-1132-746", "2"}},
+         {"welcome", "p1", "p2"},
+         nullptr},
         {"unknown-box", "",
          std::string(WELCOME_NEXT) + "wait p1\ncheck No Such Box\nnext\n",
          1,
