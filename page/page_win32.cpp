@@ -1,9 +1,11 @@
 // The survey pages as modal dialogs: opening fills the caption and the controls from the
-// answers file; Next and Back save the controls back; Register Later and closing don't.
+// answers file; Next and Back save the controls back; Register Later and closing don't. The
+// picture strip is set up when a page opens, drawn on every paint and released when it goes.
 #include "page_win32.h"
 
 #include "content/page_tables.h"
 #include "content/resource.h"
+#include "panel/panel_win32.h"
 #include "questions/binding_win32.h"
 #include "questions/persistence_win32.h"
 #include "survey/host_block.h"
@@ -36,6 +38,7 @@ BOOL OpenPage(HWND dialog, PageContext* context) {
         return TRUE;
     }
     const HostBlock* host = context->host;
+    InitPanel(host, GetDlgItem(dialog, IDC_PANEL));
     FormatCaption(dialog, HostText(host, HOST_PRODUCT_TITLE));
     LoadAnswers(HostText(host, HOST_ANSWERS_PATH), HostText(host, HOST_ANSWERS_SECTION),
                 context->questions);
@@ -94,6 +97,17 @@ INT_PTR CALLBACK PageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
         EndDialog(dialog, IDCANCEL);
         return TRUE;
+    case WM_PAINT:
+        PaintPanel(dialog);
+        return FALSE;
+    case WM_DESTROY:
+        ReleasePanel();
+        return FALSE;
+    case WM_PALETTECHANGED:
+        if (reinterpret_cast<HWND>(wParam) == dialog) return FALSE;
+        return RealizePanelPalette(dialog);
+    case WM_QUERYNEWPALETTE:
+        return RealizePanelPalette(dialog);
     }
     return FALSE;
 }

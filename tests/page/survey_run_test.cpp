@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "survey.h"
+#include "tests/support/page_watch_win32.h"
 #include "tests/support/survey_dll_win32.h"
 
 namespace {
@@ -72,16 +73,6 @@ int PageNumber(HWND page) {
     return 0;
 }
 
-BOOL CALLBACK FindNewPage(HWND window, LPARAM found) {
-    char cls[16] = "";
-    GetClassNameA(window, cls, sizeof cls);
-    if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window) && !GetPropA(window, "survey-test-seen")) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 void SaveWindowAsBmp(HWND window, const std::string& path) {
     RECT r;
     GetWindowRect(window, &r);
@@ -131,10 +122,8 @@ Seen Observe(HWND page) {
 }
 
 VOID CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND page = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindNewPage, reinterpret_cast<LPARAM>(&page));
+    HWND page = FindNewPage();
     if (!page) return;
-    SetPropA(page, "survey-test-seen", reinterpret_cast<HANDLE>(1));
     size_t index = driver->next++;
     driver->seen.push_back(Observe(page));
     if (index >= driver->visits.size()) {
