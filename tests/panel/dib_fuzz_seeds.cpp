@@ -11,8 +11,8 @@
 
 namespace {
 
-BmpSpec Pic(uint32_t headerSize, uint16_t bits, int32_t height = 2) {
-    BmpSpec s;
+BmpRecipe Pic(uint32_t headerSize, uint16_t bits, int32_t height = 2) {
+    BmpRecipe s;
     s.headerSize = headerSize;
     s.bitCount = bits;
     s.width = 3;
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     fs::create_directories(seeds);
     fs::create_directories(fs::path(argv[1]) / "corpus");
 
-    std::vector<std::pair<std::string, BmpSpec>> files;
+    std::vector<std::pair<std::string, BmpRecipe>> files;
     for (uint16_t bits : {1, 4, 8, 24}) files.push_back({"core" + std::to_string(bits), Pic(12, bits)});
     for (uint16_t bits : {1, 4, 8, 16, 24, 32}) files.push_back({"info" + std::to_string(bits), Pic(40, bits)});
     files.push_back({"info4-used6", Pic(40, 4)});
@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
     files.push_back({"short-rows", Pic(40, 24)});
     files.back().second.pixels.assign(23, 0);
 
-    for (const auto& [name, spec] : files) {
-        const std::vector<uint8_t> bytes = BuildBmp(spec);
+    for (const auto& [name, recipe] : files) {
+        const std::vector<uint8_t> bytes = BuildBmp(recipe);
         std::ofstream out(seeds / (name + ".bmp"), std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         if (!out) {

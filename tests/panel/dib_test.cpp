@@ -13,8 +13,8 @@
 namespace {
 
 // A picture of the given header size and depth, 3 x 2 pixels unless told otherwise.
-BmpSpec Pic(uint32_t headerSize, uint16_t bits, int32_t width = 3, int32_t height = 2) {
-    BmpSpec s;
+BmpRecipe Pic(uint32_t headerSize, uint16_t bits, int32_t width = 3, int32_t height = 2) {
+    BmpRecipe s;
     s.headerSize = headerSize;
     s.bitCount = bits;
     s.width = width;
@@ -23,7 +23,7 @@ BmpSpec Pic(uint32_t headerSize, uint16_t bits, int32_t width = 3, int32_t heigh
 }
 
 template <class Edit>
-BmpSpec With(BmpSpec s, Edit edit) {
+BmpRecipe With(BmpRecipe s, Edit edit) {
     edit(s);
     return s;
 }
@@ -53,7 +53,7 @@ enum Verdict { ACCEPT, REFUSE_FILE, REFUSE_LAYOUT };
 TEST(Dib, LayoutOfFiles) {
     const struct {
         const char* name;
-        BmpSpec spec;
+        BmpRecipe recipe;
         Verdict verdict;
         uint32_t bitsOffset = 0, bitsSize = 0;  // the rest only for accepted pictures
         int width = 0, height = 0, colors = 0;
@@ -65,16 +65,16 @@ TEST(Dib, LayoutOfFiles) {
         {"core 24-bit", Pic(12, 24), ACCEPT, 12, 24, 3, 2, 0},
         {"core 16-bit", Pic(12, 16), REFUSE_LAYOUT},
         {"core width 32768", Pic(12, 1, 32768, 2), REFUSE_LAYOUT},
-        {"core header cut short", With(Pic(12, 24), [](BmpSpec& s) { s.fileSize = 14 + 10; }), REFUSE_LAYOUT},
+        {"core header cut short", With(Pic(12, 24), [](BmpRecipe& s) { s.fileSize = 14 + 10; }), REFUSE_LAYOUT},
 
         // 40-byte header: biClrUsed when set, else 2^bits up to 8 bits.
         {"1-bit", Pic(40, 1), ACCEPT, 40 + 2 * 4, 8, 3, 2, 2},
         {"4-bit", Pic(40, 4), ACCEPT, 40 + 16 * 4, 8, 3, 2, 16},
-        {"4-bit, 6 used", With(Pic(40, 4), [](BmpSpec& s) { s.clrUsed = 6; }), ACCEPT, 40 + 6 * 4, 8, 3, 2, 6},
+        {"4-bit, 6 used", With(Pic(40, 4), [](BmpRecipe& s) { s.clrUsed = 6; }), ACCEPT, 40 + 6 * 4, 8, 3, 2, 6},
         {"8-bit", Pic(40, 8), ACCEPT, 40 + 256 * 4, 8, 3, 2, 256},
-        {"8-bit, 20 used", With(Pic(40, 8), [](BmpSpec& s) { s.clrUsed = 20; }), ACCEPT, 40 + 20 * 4, 8, 3, 2, 20},
+        {"8-bit, 20 used", With(Pic(40, 8), [](BmpRecipe& s) { s.clrUsed = 20; }), ACCEPT, 40 + 20 * 4, 8, 3, 2, 20},
         {"24-bit", Pic(40, 24), ACCEPT, 40, 24, 3, 2, 0},
-        {"24-bit, 2 used", With(Pic(40, 24), [](BmpSpec& s) { s.clrUsed = 2; }), ACCEPT, 40 + 2 * 4, 24, 3, 2, 2},
+        {"24-bit, 2 used", With(Pic(40, 24), [](BmpRecipe& s) { s.clrUsed = 2; }), ACCEPT, 40 + 2 * 4, 24, 3, 2, 2},
         {"16-bit", Pic(40, 16), ACCEPT, 40, 16, 3, 2, 0},
         {"32-bit", Pic(40, 32), ACCEPT, 40, 24, 3, 2, 0},
         {"2-bit", Pic(40, 2), REFUSE_LAYOUT},
@@ -86,39 +86,39 @@ TEST(Dib, LayoutOfFiles) {
         {"width -3", Pic(40, 24, -3, 2), REFUSE_LAYOUT},
         {"height 0", Pic(40, 24, 3, 0), REFUSE_LAYOUT},
         {"height -32768", Pic(40, 1, 1, -32768), REFUSE_LAYOUT},
-        {"height INT32_MIN", With(Pic(40, 1, 1, INT32_MIN), [](BmpSpec& s) { s.pixels = {0, 0, 0, 0}; }), REFUSE_LAYOUT},
+        {"height INT32_MIN", With(Pic(40, 1, 1, INT32_MIN), [](BmpRecipe& s) { s.pixels = {0, 0, 0, 0}; }), REFUSE_LAYOUT},
 
         // Colour masks: after a 40-byte header, inside a longer one.
         {"16-bit masks after the header",
-         With(Pic(40, 16), [](BmpSpec& s) { s.compression = 3; s.masks = kMasks565; }),
+         With(Pic(40, 16), [](BmpRecipe& s) { s.compression = 3; s.masks = kMasks565; }),
          ACCEPT, 40 + 12, 16, 3, 2, 0},
         {"32-bit masks and 2 colours after the header",
-         With(Pic(40, 32), [](BmpSpec& s) { s.compression = 3; s.masks = kMasks888; s.clrUsed = 2; }),
+         With(Pic(40, 32), [](BmpRecipe& s) { s.compression = 3; s.masks = kMasks888; s.clrUsed = 2; }),
          ACCEPT, 40 + 12 + 2 * 4, 24, 3, 2, 2},
         {"V5 masks inside the header",
-         With(Pic(124, 32), [](BmpSpec& s) { s.compression = 3; s.masks = kMasks888; }),
+         With(Pic(124, 32), [](BmpRecipe& s) { s.compression = 3; s.masks = kMasks888; }),
          ACCEPT, 124, 24, 3, 2, 0},
-        {"24-bit masks", With(Pic(40, 24), [](BmpSpec& s) { s.compression = 3; s.masks = kMasks888; }), REFUSE_LAYOUT},
-        {"8-bit masks", With(Pic(40, 8), [](BmpSpec& s) { s.compression = 3; s.masks = kMasks888; }), REFUSE_LAYOUT},
+        {"24-bit masks", With(Pic(40, 24), [](BmpRecipe& s) { s.compression = 3; s.masks = kMasks888; }), REFUSE_LAYOUT},
+        {"8-bit masks", With(Pic(40, 8), [](BmpRecipe& s) { s.compression = 3; s.masks = kMasks888; }), REFUSE_LAYOUT},
 
         // Run-length pictures: their length is biSizeImage.
-        {"RLE8", With(Pic(40, 8), [](BmpSpec& s) { s.compression = 1; }), ACCEPT, 40 + 256 * 4, 2, 3, 2, 256},
-        {"RLE4", With(Pic(40, 4), [](BmpSpec& s) { s.compression = 2; }), ACCEPT, 40 + 16 * 4, 2, 3, 2, 16},
-        {"RLE8 of 4 bits", With(Pic(40, 4), [](BmpSpec& s) { s.compression = 1; }), REFUSE_LAYOUT},
-        {"RLE4 of 8 bits", With(Pic(40, 8), [](BmpSpec& s) { s.compression = 2; }), REFUSE_LAYOUT},
-        {"RLE8 top-down", With(Pic(40, 8, 3, -2), [](BmpSpec& s) { s.compression = 1; }), REFUSE_LAYOUT},
-        {"RLE8 without its size", With(Pic(40, 8), [](BmpSpec& s) { s.compression = 1; s.sizeImage = 0; }), REFUSE_LAYOUT},
-        {"RLE8 longer than the block", With(Pic(40, 8), [](BmpSpec& s) { s.compression = 1; s.sizeImage = 3; }), REFUSE_LAYOUT},
+        {"RLE8", With(Pic(40, 8), [](BmpRecipe& s) { s.compression = 1; }), ACCEPT, 40 + 256 * 4, 2, 3, 2, 256},
+        {"RLE4", With(Pic(40, 4), [](BmpRecipe& s) { s.compression = 2; }), ACCEPT, 40 + 16 * 4, 2, 3, 2, 16},
+        {"RLE8 of 4 bits", With(Pic(40, 4), [](BmpRecipe& s) { s.compression = 1; }), REFUSE_LAYOUT},
+        {"RLE4 of 8 bits", With(Pic(40, 8), [](BmpRecipe& s) { s.compression = 2; }), REFUSE_LAYOUT},
+        {"RLE8 top-down", With(Pic(40, 8, 3, -2), [](BmpRecipe& s) { s.compression = 1; }), REFUSE_LAYOUT},
+        {"RLE8 without its size", With(Pic(40, 8), [](BmpRecipe& s) { s.compression = 1; s.sizeImage = 0; }), REFUSE_LAYOUT},
+        {"RLE8 longer than the block", With(Pic(40, 8), [](BmpRecipe& s) { s.compression = 1; s.sizeImage = 3; }), REFUSE_LAYOUT},
         {"RLE8 size wrapping 32 bits",
-         With(Pic(40, 8), [](BmpSpec& s) { s.compression = 1; s.sizeImage = 0xFFFFFFF0; }), REFUSE_LAYOUT},
-        {"JPEG compression", With(Pic(40, 24), [](BmpSpec& s) { s.compression = 4; }), REFUSE_LAYOUT},
+         With(Pic(40, 8), [](BmpRecipe& s) { s.compression = 1; s.sizeImage = 0xFFFFFFF0; }), REFUSE_LAYOUT},
+        {"JPEG compression", With(Pic(40, 24), [](BmpRecipe& s) { s.compression = 4; }), REFUSE_LAYOUT},
 
         // Tables and pixels that reach past the block.
-        {"pixel rows one byte short", With(Pic(40, 24), [](BmpSpec& s) { s.pixels.assign(23, 0); }), REFUSE_LAYOUT},
-        {"colour table past the block", With(Pic(40, 8), [](BmpSpec& s) { s.colors = Distinct(100); }), REFUSE_LAYOUT},
-        {"4-byte colour count wraps to 0", With(Pic(40, 8), [](BmpSpec& s) { s.clrUsed = 0x40000000; }), REFUSE_LAYOUT},
+        {"pixel rows one byte short", With(Pic(40, 24), [](BmpRecipe& s) { s.pixels.assign(23, 0); }), REFUSE_LAYOUT},
+        {"colour table past the block", With(Pic(40, 8), [](BmpRecipe& s) { s.colors = Distinct(100); }), REFUSE_LAYOUT},
+        {"4-byte colour count wraps to 0", With(Pic(40, 8), [](BmpRecipe& s) { s.clrUsed = 0x40000000; }), REFUSE_LAYOUT},
         {"257 colours, all present",
-         With(Pic(40, 8), [](BmpSpec& s) { s.clrUsed = 257; s.colors = Distinct(257); }), REFUSE_LAYOUT},
+         With(Pic(40, 8), [](BmpRecipe& s) { s.clrUsed = 257; s.colors = Distinct(257); }), REFUSE_LAYOUT},
 
         // Header sizes.
         {"header 0", Pic(0, 24), REFUSE_LAYOUT},
@@ -126,22 +126,22 @@ TEST(Dib, LayoutOfFiles) {
         {"header 13", Pic(13, 24), REFUSE_LAYOUT},
         {"header 14", Pic(14, 24), REFUSE_LAYOUT},
         {"header 39", Pic(39, 24), REFUSE_LAYOUT},
-        {"header longer than the block", With(Pic(200, 24), [](BmpSpec& s) { s.fileSize = 14 + 100; }), REFUSE_LAYOUT},
+        {"header longer than the block", With(Pic(200, 24), [](BmpRecipe& s) { s.fileSize = 14 + 100; }), REFUSE_LAYOUT},
 
         // The file header.
-        {"not BM", With(Pic(40, 24), [](BmpSpec& s) { s.type = 0x424D; }), REFUSE_FILE},
-        {"bfSize 14", With(Pic(40, 24), [](BmpSpec& s) { s.fileSize = 14; }), REFUSE_FILE},
-        {"bfSize 10", With(Pic(40, 24), [](BmpSpec& s) { s.fileSize = 10; }), REFUSE_FILE},
-        {"bfSize 15", With(Pic(40, 24), [](BmpSpec& s) { s.fileSize = 15; }), REFUSE_LAYOUT},
-        {"bfSize one past the file", With(Pic(40, 24), [](BmpSpec& s) { s.fileSize = 14 + 40 + 24 + 1; }), REFUSE_FILE},
-        {"bfSize far past the file", With(Pic(40, 24), [](BmpSpec& s) { s.fileSize = 0xFFFFFFF0; }), REFUSE_FILE},
+        {"not BM", With(Pic(40, 24), [](BmpRecipe& s) { s.type = 0x424D; }), REFUSE_FILE},
+        {"bfSize 14", With(Pic(40, 24), [](BmpRecipe& s) { s.fileSize = 14; }), REFUSE_FILE},
+        {"bfSize 10", With(Pic(40, 24), [](BmpRecipe& s) { s.fileSize = 10; }), REFUSE_FILE},
+        {"bfSize 15", With(Pic(40, 24), [](BmpRecipe& s) { s.fileSize = 15; }), REFUSE_LAYOUT},
+        {"bfSize one past the file", With(Pic(40, 24), [](BmpRecipe& s) { s.fileSize = 14 + 40 + 24 + 1; }), REFUSE_FILE},
+        {"bfSize far past the file", With(Pic(40, 24), [](BmpRecipe& s) { s.fileSize = 0xFFFFFFF0; }), REFUSE_FILE},
         {"bytes past bfSize are left out",
-         With(Pic(40, 24), [](BmpSpec& s) { s.trailing = {1, 2, 3}; s.fileSize = 14 + 40 + 24; }),
+         With(Pic(40, 24), [](BmpRecipe& s) { s.trailing = {1, 2, 3}; s.fileSize = 14 + 40 + 24; }),
          ACCEPT, 40, 24, 3, 2, 0},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        const std::vector<uint8_t> file = BuildBmp(r.spec);
+        const std::vector<uint8_t> file = BuildBmp(r.recipe);
         uint8_t header[DIB_FILE_HEADER_SIZE];
         std::memcpy(header, file.data(), sizeof header);
         const uint32_t body = DibBodySize(header, file.size());
@@ -188,20 +188,20 @@ TEST(Dib, LayoutOfFiles) {
 TEST(Dib, ColorsOfTables) {
     const struct {
         const char* name;
-        BmpSpec spec;
+        BmpRecipe recipe;
         std::vector<uint32_t> colors;
     } rows[] = {
-        {"core 4-bit, 3-byte entries", With(Pic(12, 4), [](BmpSpec& s) { s.colors = Distinct(16); }), Distinct(16)},
+        {"core 4-bit, 3-byte entries", With(Pic(12, 4), [](BmpRecipe& s) { s.colors = Distinct(16); }), Distinct(16)},
         {"V5 8-bit, 3 used",
-         With(Pic(124, 8), [](BmpSpec& s) { s.clrUsed = 3; s.colors = {0xFF0000, 0x00FF00, 0x0000FF}; }),
+         With(Pic(124, 8), [](BmpRecipe& s) { s.clrUsed = 3; s.colors = {0xFF0000, 0x00FF00, 0x0000FF}; }),
          {0xFF0000, 0x00FF00, 0x0000FF}},
         {"16-bit, 2 after the masks",
-         With(Pic(40, 16), [](BmpSpec& s) { s.compression = 3; s.masks = kMasks565; s.clrUsed = 2; s.colors = Distinct(2); }),
+         With(Pic(40, 16), [](BmpRecipe& s) { s.compression = 3; s.masks = kMasks565; s.clrUsed = 2; s.colors = Distinct(2); }),
          Distinct(2)},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        const std::vector<uint8_t> file = BuildBmp(r.spec);
+        const std::vector<uint8_t> file = BuildBmp(r.recipe);
         std::vector<uint8_t> block = BodyOf(file);
         const PackedDib dib{block.data(), static_cast<uint32_t>(block.size())};
         const int n = static_cast<int>(r.colors.size());

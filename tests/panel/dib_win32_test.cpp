@@ -155,16 +155,16 @@ TEST_F(DibFileTest, RefusedFilesGiveNone) {
         {"13 bytes", [&] { return std::vector<uint8_t>(good.begin(), good.begin() + 13); }},
         {"not BM", [&] { auto f = good; f[0] = 'M'; f[1] = 'B'; return f; }},
         {"20 bytes claiming 0xFFFFFFF0", [] {
-             BmpSpec s;
+             BmpRecipe s;
              s.fileSize = 0xFFFFFFF0;
              auto f = BuildBmp(s);
              f.resize(20);
              return f;
          }},
         {"one byte short of bfSize", [&] { return std::vector<uint8_t>(good.begin(), good.end() - 1); }},
-        {"bfSize 14", [&] { BmpSpec s; s.fileSize = 14; return BuildBmp(s); }},
-        {"header size 14", [] { BmpSpec s; s.headerSize = 14; return BuildBmp(s); }},
-        {"pixel rows past the block", [] { BmpSpec s; s.width = 5; s.pixels.assign(15, 0); return BuildBmp(s); }},
+        {"bfSize 14", [&] { BmpRecipe s; s.fileSize = 14; return BuildBmp(s); }},
+        {"header size 14", [] { BmpRecipe s; s.headerSize = 14; return BuildBmp(s); }},
+        {"pixel rows past the block", [] { BmpRecipe s; s.width = 5; s.pixels.assign(15, 0); return BuildBmp(s); }},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -239,8 +239,8 @@ TEST_F(DibFileTest, OtherHandlesOnTheFile) {
 // ---- Palettes ----
 
 TEST(DibPalette, EntriesMatchTheColourTable) {
-    auto spec = [](uint32_t headerSize, uint16_t bits, uint32_t clrUsed, std::vector<uint32_t> colors) {
-        BmpSpec s;
+    auto recipe = [](uint32_t headerSize, uint16_t bits, uint32_t clrUsed, std::vector<uint32_t> colors) {
+        BmpRecipe s;
         s.headerSize = headerSize;
         s.bitCount = bits;
         s.clrUsed = clrUsed;
@@ -254,17 +254,17 @@ TEST(DibPalette, EntriesMatchTheColourTable) {
                                          0x008000, 0x000080, 0x808000, 0x008080};
     const struct {
         const char* name;
-        BmpSpec spec;
+        BmpRecipe recipe;
         std::vector<uint32_t> expected;  // empty: no palette
     } rows[] = {
-        {"8-bit", spec(40, 8, 0, ramp), ramp},
-        {"4-bit, 3 used", spec(40, 4, 3, {0xFF0000, 0x00FF00, 0x0000FF}), {0xFF0000, 0x00FF00, 0x0000FF}},
-        {"core 4-bit", spec(12, 4, 0, rgb16), rgb16},
-        {"24-bit", spec(40, 24, 0, {}), {}},
+        {"8-bit", recipe(40, 8, 0, ramp), ramp},
+        {"4-bit, 3 used", recipe(40, 4, 3, {0xFF0000, 0x00FF00, 0x0000FF}), {0xFF0000, 0x00FF00, 0x0000FF}},
+        {"core 4-bit", recipe(12, 4, 0, rgb16), rgb16},
+        {"24-bit", recipe(40, 24, 0, {}), {}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        std::vector<uint8_t> file = BuildBmp(r.spec);
+        std::vector<uint8_t> file = BuildBmp(r.recipe);
         const PackedDib dib{file.data() + 14, static_cast<uint32_t>(file.size() - 14)};
         HPALETTE palette = CreateDibPalette(dib);
         if (r.expected.empty()) {

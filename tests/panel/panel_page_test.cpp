@@ -87,61 +87,61 @@ uint32_t PaletteColor(int x, int y) { return kPalette[PaletteIndex(x, y)]; }
 // An 8-bit picture with the 16-entry table above: a 12-byte header (stored bottom-up) or
 // a 40-byte one stored top-down.
 std::vector<uint8_t> PalettePicture(int width, int height, uint32_t headerSize = 40) {
-    BmpSpec spec;
+    BmpRecipe recipe;
     const bool topDown = headerSize != 12;
-    spec.headerSize = headerSize;
-    spec.width = width;
-    spec.height = topDown ? -height : height;
-    spec.bitCount = 8;
-    spec.clrUsed = headerSize == 12 ? 0 : 16;
-    spec.colors.assign(std::begin(kPalette), std::end(kPalette));
-    if (headerSize == 12) spec.colors.resize(256, 0);  // a core header's table is always full
+    recipe.headerSize = headerSize;
+    recipe.width = width;
+    recipe.height = topDown ? -height : height;
+    recipe.bitCount = 8;
+    recipe.clrUsed = headerSize == 12 ? 0 : 16;
+    recipe.colors.assign(std::begin(kPalette), std::end(kPalette));
+    if (headerSize == 12) recipe.colors.resize(256, 0);  // a core header's table is always full
     int stride = (width + 3) / 4 * 4;
-    spec.pixels.assign(static_cast<size_t>(stride) * height, 0);
+    recipe.pixels.assign(static_cast<size_t>(stride) * height, 0);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            spec.pixels[static_cast<size_t>(topDown ? y : height - 1 - y) * stride + x] =
+            recipe.pixels[static_cast<size_t>(topDown ? y : height - 1 - y) * stride + x] =
                 static_cast<uint8_t>(PaletteIndex(x, y));
-    return BuildBmp(spec);
+    return BuildBmp(recipe);
 }
 
 // The same picture run-length encoded: a run per three pixels, rows bottom-up.
 std::vector<uint8_t> RunLengthPicture(int width, int height) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.clrUsed = 16;
-    spec.colors.assign(std::begin(kPalette), std::end(kPalette));
+    BmpRecipe recipe;
+    recipe.width = width;
+    recipe.height = height;
+    recipe.bitCount = 8;
+    recipe.compression = 1;
+    recipe.clrUsed = 16;
+    recipe.colors.assign(std::begin(kPalette), std::end(kPalette));
     for (int y = height - 1; y >= 0; --y) {
         for (int x = 0; x < width; x += 3) {
-            spec.pixels.push_back(static_cast<uint8_t>(width - x < 3 ? width - x : 3));
-            spec.pixels.push_back(static_cast<uint8_t>(PaletteIndex(x, y)));
+            recipe.pixels.push_back(static_cast<uint8_t>(width - x < 3 ? width - x : 3));
+            recipe.pixels.push_back(static_cast<uint8_t>(PaletteIndex(x, y)));
         }
-        spec.pixels.insert(spec.pixels.end(), {0, 0});  // end of row
+        recipe.pixels.insert(recipe.pixels.end(), {0, 0});  // end of row
     }
-    spec.pixels.back() = 1;  // end of picture
-    return BuildBmp(spec);
+    recipe.pixels.back() = 1;  // end of picture
+    return BuildBmp(recipe);
 }
 
 // A 32-bit picture with colour masks, after a 40-byte header or inside a 124-byte one.
 std::vector<uint8_t> MaskedPicture(int width, int height, const PixelFn& pixel, uint32_t headerSize, bool topDown) {
-    BmpSpec spec;
-    spec.headerSize = headerSize;
-    spec.width = width;
-    spec.height = topDown ? -height : height;
-    spec.bitCount = 32;
-    spec.compression = 3;  // colour masks
-    spec.masks = {0xFF0000, 0x00FF00, 0x0000FF};
-    spec.pixels.resize(static_cast<size_t>(width) * height * 4);
+    BmpRecipe recipe;
+    recipe.headerSize = headerSize;
+    recipe.width = width;
+    recipe.height = topDown ? -height : height;
+    recipe.bitCount = 32;
+    recipe.compression = 3;  // colour masks
+    recipe.masks = {0xFF0000, 0x00FF00, 0x0000FF};
+    recipe.pixels.resize(static_cast<size_t>(width) * height * 4);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             uint32_t c = pixel(x, y);
             size_t at = (static_cast<size_t>(topDown ? y : height - 1 - y) * width + x) * 4;
-            for (int i = 0; i < 4; ++i) spec.pixels[at + i] = static_cast<uint8_t>(c >> (8 * i));
+            for (int i = 0; i < 4; ++i) recipe.pixels[at + i] = static_cast<uint8_t>(c >> (8 * i));
         }
-    return BuildBmp(spec);
+    return BuildBmp(recipe);
 }
 
 class PanelPage : public ::testing::Test {

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-struct BmpSpec {
+struct BmpRecipe {
     uint32_t headerSize = 40;  // 12 writes the core header; any other size writes the
                                // 40-byte layout cut or zero-padded to this size
     int32_t width = 1;
@@ -66,52 +66,52 @@ inline std::vector<uint32_t> GreyRamp(size_t count) {
 }  // namespace bmp
 
 // The whole file: file header, bitmap header, masks, colour table, pixels, trailing bytes.
-inline std::vector<uint8_t> BuildBmp(const BmpSpec& spec) {
-    const bool core = spec.headerSize == 12;
-    const bool runLength = spec.compression == 1 || spec.compression == 2;
+inline std::vector<uint8_t> BuildBmp(const BmpRecipe& recipe) {
+    const bool core = recipe.headerSize == 12;
+    const bool runLength = recipe.compression == 1 || recipe.compression == 2;
 
-    std::vector<uint32_t> colors = spec.colors;
+    std::vector<uint32_t> colors = recipe.colors;
     if (colors.empty()) {
-        size_t implied = spec.clrUsed != 0 ? spec.clrUsed
-                         : spec.bitCount <= 8 ? size_t{1} << spec.bitCount : 0;
+        size_t implied = recipe.clrUsed != 0 ? recipe.clrUsed
+                         : recipe.bitCount <= 8 ? size_t{1} << recipe.bitCount : 0;
         if (implied <= 256) colors = bmp::GreyRamp(implied);
     }
-    std::vector<uint8_t> pixels = spec.pixels;
+    std::vector<uint8_t> pixels = recipe.pixels;
     if (pixels.empty()) {
         if (runLength)
             pixels = {0, 1};
         else
-            pixels.resize(bmp::RowBytes(spec.width, spec.bitCount) *
-                          static_cast<size_t>(std::llabs(spec.height)));
+            pixels.resize(bmp::RowBytes(recipe.width, recipe.bitCount) *
+                          static_cast<size_t>(std::llabs(recipe.height)));
     }
 
     std::vector<uint8_t> header;
     if (core) {
         header.resize(12);
         bmp::Put32(header, 0, 12);
-        bmp::Put16(header, 4, static_cast<uint32_t>(spec.width));
-        bmp::Put16(header, 6, static_cast<uint32_t>(spec.height));
+        bmp::Put16(header, 4, static_cast<uint32_t>(recipe.width));
+        bmp::Put16(header, 6, static_cast<uint32_t>(recipe.height));
         bmp::Put16(header, 8, 1);
-        bmp::Put16(header, 10, spec.bitCount);
+        bmp::Put16(header, 10, recipe.bitCount);
     } else {
-        header.resize(spec.headerSize > 52 ? spec.headerSize : 52);
-        bmp::Put32(header, 0, spec.headerSize);
-        bmp::Put32(header, 4, static_cast<uint32_t>(spec.width));
-        bmp::Put32(header, 8, static_cast<uint32_t>(spec.height));
+        header.resize(recipe.headerSize > 52 ? recipe.headerSize : 52);
+        bmp::Put32(header, 0, recipe.headerSize);
+        bmp::Put32(header, 4, static_cast<uint32_t>(recipe.width));
+        bmp::Put32(header, 8, static_cast<uint32_t>(recipe.height));
         bmp::Put16(header, 12, 1);
-        bmp::Put16(header, 14, spec.bitCount);
-        bmp::Put32(header, 16, spec.compression);
-        bmp::Put32(header, 20, spec.sizeImage.value_or(static_cast<uint32_t>(pixels.size())));
+        bmp::Put16(header, 14, recipe.bitCount);
+        bmp::Put32(header, 16, recipe.compression);
+        bmp::Put32(header, 20, recipe.sizeImage.value_or(static_cast<uint32_t>(pixels.size())));
         bmp::Put32(header, 24, 2835);  // 72 dots per inch
         bmp::Put32(header, 28, 2835);
-        bmp::Put32(header, 32, spec.clrUsed);
-        if (spec.headerSize > 40) {
-            for (size_t i = 0; i < spec.masks.size() && 40 + 4 * i + 4 <= header.size(); ++i)
-                bmp::Put32(header, 40 + 4 * i, spec.masks[i]);
+        bmp::Put32(header, 32, recipe.clrUsed);
+        if (recipe.headerSize > 40) {
+            for (size_t i = 0; i < recipe.masks.size() && 40 + 4 * i + 4 <= header.size(); ++i)
+                bmp::Put32(header, 40 + 4 * i, recipe.masks[i]);
         }
-        header.resize(spec.headerSize);
-        if (spec.headerSize == 40) {
-            for (uint32_t mask : spec.masks) bmp::Append32(header, mask);
+        header.resize(recipe.headerSize);
+        if (recipe.headerSize == 40) {
+            for (uint32_t mask : recipe.masks) bmp::Append32(header, mask);
         }
     }
 
@@ -128,9 +128,9 @@ inline std::vector<uint8_t> BuildBmp(const BmpSpec& spec) {
     file.insert(file.end(), table.begin(), table.end());
     const size_t bitsOffset = file.size();
     file.insert(file.end(), pixels.begin(), pixels.end());
-    file.insert(file.end(), spec.trailing.begin(), spec.trailing.end());
-    bmp::Put16(file, 0, spec.type);
-    bmp::Put32(file, 2, spec.fileSize.value_or(static_cast<uint32_t>(file.size())));
+    file.insert(file.end(), recipe.trailing.begin(), recipe.trailing.end());
+    bmp::Put16(file, 0, recipe.type);
+    bmp::Put32(file, 2, recipe.fileSize.value_or(static_cast<uint32_t>(file.size())));
     bmp::Put32(file, 10, static_cast<uint32_t>(bitsOffset));
     return file;
 }
@@ -140,20 +140,20 @@ inline std::vector<uint8_t> BuildBmp(const BmpSpec& spec) {
 inline std::vector<uint8_t> BuildBmp24(int width, int height,
                                        const std::function<uint32_t(int x, int y)>& pixel,
                                        bool topDown) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = topDown ? -height : height;
+    BmpRecipe recipe;
+    recipe.width = width;
+    recipe.height = topDown ? -height : height;
     const size_t row = bmp::RowBytes(width, 24);
-    spec.pixels.assign(row * static_cast<size_t>(height), 0);
+    recipe.pixels.assign(row * static_cast<size_t>(height), 0);
     for (int y = 0; y < height; ++y) {
         const size_t stored = static_cast<size_t>(topDown ? y : height - 1 - y);
         for (int x = 0; x < width; ++x) {
             const uint32_t c = pixel(x, y);
-            uint8_t* p = &spec.pixels[stored * row + 3 * static_cast<size_t>(x)];
+            uint8_t* p = &recipe.pixels[stored * row + 3 * static_cast<size_t>(x)];
             p[0] = static_cast<uint8_t>(c);
             p[1] = static_cast<uint8_t>(c >> 8);
             p[2] = static_cast<uint8_t>(c >> 16);
         }
     }
-    return BuildBmp(spec);
+    return BuildBmp(recipe);
 }
