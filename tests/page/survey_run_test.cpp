@@ -174,20 +174,12 @@ VOID CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
 class SurveyRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        dir = std::string(temp) + "survey-run-" + std::to_string(GetCurrentProcessId()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        CreateDirectoryA(dir.c_str(), nullptr);
+        dir = TestScratchDir("survey-run", ::testing::UnitTest::GetInstance()->current_test_info()->name());
         answers = dir + "\\answers.ini";
         DeleteFileA(answers.c_str());
-        std::snprintf(host.panelSettingsPath, sizeof host.panelSettingsPath, "%s\\panel.ini", dir.c_str());
-        std::snprintf(host.answersPath, sizeof host.answersPath, "%s", answers.c_str());
-        std::snprintf(host.productTitle, sizeof host.productTitle, "Atlas");
-        std::snprintf(host.answersSection, sizeof host.answersSection, "Survey Answers");
+        host = TestHostBlock(dir + "\\panel.ini", answers);
         Load();
-        parent = CreateWindowExA(0, "STATIC", "host wizard", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                                 nullptr, nullptr, nullptr, nullptr);
+        parent = CreateHostWindow();
     }
     void TearDown() override {
         DestroyWindow(parent);

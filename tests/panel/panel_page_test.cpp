@@ -147,22 +147,14 @@ std::vector<uint8_t> MaskedPicture(int width, int height, const PixelFn& pixel, 
 class PanelPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        dir = std::string(temp) + "survey-panel-" + std::to_string(GetCurrentProcessId()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        CreateDirectoryA(dir.c_str(), nullptr);
+        dir = TestScratchDir("survey-panel", ::testing::UnitTest::GetInstance()->current_test_info()->name());
         settings = dir + "\\panel.ini";
-        std::snprintf(host.panelSettingsPath, sizeof host.panelSettingsPath, "%s", settings.c_str());
-        std::snprintf(host.answersPath, sizeof host.answersPath, "%s\\answers.ini", dir.c_str());
-        std::snprintf(host.productTitle, sizeof host.productTitle, "Atlas");
-        std::snprintf(host.answersSection, sizeof host.answersSection, "Survey Answers");
+        host = TestHostBlock(settings, dir + "\\answers.ini");
         dll = LoadLibraryA(SurveyDllPath().c_str());
         ASSERT_NE(dll, nullptr);
         doSurvey = reinterpret_cast<DoSurveyV2Proc>(reinterpret_cast<void*>(GetProcAddress(dll, "DoSurveyV2")));
         ASSERT_NE(doSurvey, nullptr);
-        parent = CreateWindowExA(0, "STATIC", "host wizard", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                                 nullptr, nullptr, nullptr, nullptr);
+        parent = CreateHostWindow();
     }
     void TearDown() override {
         DestroyWindow(parent);

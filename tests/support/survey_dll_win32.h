@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
+
+#include "survey.h"
 
 // The test program's own folder, with a trailing separator.
 inline std::string TestProgramDir() {
@@ -27,3 +30,30 @@ struct SurveyLibrary {
     SurveyLibrary(const SurveyLibrary&) = delete;
     SurveyLibrary& operator=(const SurveyLibrary&) = delete;
 };
+
+// A folder of the running test's own under the temp folder (prefix, process, test name),
+// so test programs running side by side never share files. Created; the test removes it.
+inline std::string TestScratchDir(const std::string& prefix, const char* testName) {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    std::string dir = std::string(temp) + prefix + "-" + std::to_string(GetCurrentProcessId()) + "-" + testName;
+    CreateDirectoryA(dir.c_str(), nullptr);
+    return dir;
+}
+
+// The host block the page tests pass: the two files given, product "Atlas", section
+// "Survey Answers".
+inline SURVEY_HOST_BLOCK TestHostBlock(const std::string& panelSettings, const std::string& answers) {
+    SURVEY_HOST_BLOCK host = {};
+    std::snprintf(host.panelSettingsPath, sizeof host.panelSettingsPath, "%s", panelSettings.c_str());
+    std::snprintf(host.answersPath, sizeof host.answersPath, "%s", answers.c_str());
+    std::snprintf(host.productTitle, sizeof host.productTitle, "Atlas");
+    std::snprintf(host.answersSection, sizeof host.answersSection, "Survey Answers");
+    return host;
+}
+
+// The owner a host wizard would pass: a plain top-level window, never shown.
+inline HWND CreateHostWindow() {
+    return CreateWindowExA(0, "STATIC", "host wizard", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                           nullptr, nullptr, nullptr);
+}
