@@ -11,6 +11,7 @@
 
 #include "survey.h"
 #include "tests/support/page_watch_win32.h"
+#include "tests/support/scratch_dir_win32.h"
 #include "tests/support/survey_dll_win32.h"
 
 namespace {
@@ -174,18 +175,14 @@ VOID CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
 class SurveyRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = TestScratchDir("survey-run", ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        answers = dir + "\\answers.ini";
-        DeleteFileA(answers.c_str());
-        host = TestHostBlock(dir + "\\panel.ini", answers);
+        answers = dir / "answers.ini";
+        host = TestHostBlock(dir / "panel.ini", answers);
         Load();
         parent = CreateHostWindow();
     }
     void TearDown() override {
         DestroyWindow(parent);
         Unload();
-        DeleteFileA(answers.c_str());
-        RemoveDirectoryA(dir.c_str());
     }
     // A fresh load: the in-memory answers start from the tables' first values again.
     void Load() {
@@ -242,7 +239,8 @@ protected:
     }
     bool FileExists() { return GetFileAttributesA(answers.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-    std::string dir, answers, captureDir;
+    ScratchDir dir{"survey-run"};
+    std::string answers, captureDir;
     SURVEY_HOST_BLOCK host = {};
     HMODULE dll = nullptr;
     DoSurveyV2Proc doSurvey = nullptr;

@@ -14,6 +14,8 @@
 
 #include "panel/dib_win32.h"
 #include "tests/support/bmp_builder.h"
+#include "tests/support/import_patch_win32.h"
+#include "tests/support/scratch_dir_win32.h"
 
 namespace {
 
@@ -35,72 +37,24 @@ HGLOBAL WINAPI CountingFree(HGLOBAL h) {
     return g_realFree(h);
 }
 
-// Points this program's import of dll!name at replacement; returns the original.
-void* PatchImport(const char* dll, const char* name, void* replacement) {
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); imp->Name; ++imp) {
-        if (lstrcmpiA(reinterpret_cast<char*>(base + imp->Name), dll) != 0) continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (std::strcmp(reinterpret_cast<char*>(byName->Name), name) != 0) continue;
-            DWORD old;
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old);
-            void* original = reinterpret_cast<void*>(slots->u1.Function);
-            slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
-            return original;
-        }
-    }
-    return nullptr;
-}
-
 // ---- Files ----
 
 class DibFileTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         if (g_realAlloc) return;
-        g_realAlloc = reinterpret_cast<decltype(&GlobalAlloc)>(
-            PatchImport("kernel32.dll", "GlobalAlloc", reinterpret_cast<void*>(&CountingAlloc)));
-        g_realFree = reinterpret_cast<decltype(&GlobalFree)>(
-            PatchImport("kernel32.dll", "GlobalFree", reinterpret_cast<void*>(&CountingFree)));
+        HMODULE self = GetModuleHandleA(nullptr);
+        PatchImport(self, "kernel32.dll", "GlobalAlloc", &CountingAlloc, &g_realAlloc);
+        PatchImport(self, "kernel32.dll", "GlobalFree", &CountingFree, &g_realFree);
     }
 
     void SetUp() override {
         ASSERT_NE(g_realAlloc, nullptr) << "GlobalAlloc is not imported by name";
         ASSERT_NE(g_realFree, nullptr) << "GlobalFree is not imported by name";
-        char temp[MAX_PATH];
-        ASSERT_NE(GetTempPathA(sizeof temp, temp), 0u);
-        static int serial = 0;
-        dir = std::string(temp) + "dib-" + std::to_string(GetCurrentProcessId()) + "-" +
-              std::to_string(GetTickCount()) + "-" + std::to_string(++serial);
-        ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << GetLastError();
+        ASSERT_TRUE(scratch.created()) << GetLastError();
     }
 
-    void TearDown() override { EXPECT_TRUE(RemoveTree(dir)) << "left behind: " << dir; }
-
-    static bool RemoveTree(const std::string& path) {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                std::string name = found.cFileName;
-                if (name == "." || name == "..") continue;
-                std::string child = path + "\\" + name;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    RemoveTree(child);
-                else
-                    DeleteFileA(child.c_str());
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        return RemoveDirectoryA(path.c_str()) != 0;
-    }
+    void TearDown() override { EXPECT_TRUE(scratch.Remove()) << "left behind: " << dir; }
 
     std::string Path(const char* name) const { return dir + "\\" + name; }
 
@@ -140,7 +94,8 @@ protected:
         EXPECT_EQ(g_frees - frees, 1);
     }
 
-    std::string dir;
+    ScratchDir scratch{"dib"};
+    const std::string dir = scratch.path();
 };
 
 // Every row is refused with none, having closed the file and freed whatever it allocated.

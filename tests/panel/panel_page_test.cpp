@@ -14,7 +14,9 @@
 
 #include "survey.h"
 #include "tests/support/bmp_builder.h"
+#include "tests/support/import_patch_win32.h"
 #include "tests/support/page_watch_win32.h"
+#include "tests/support/scratch_dir_win32.h"
 #include "tests/support/survey_dll_win32.h"
 
 namespace {
@@ -147,9 +149,8 @@ std::vector<uint8_t> MaskedPicture(int width, int height, const PixelFn& pixel, 
 class PanelPage : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = TestScratchDir("survey-panel", ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        settings = dir + "\\panel.ini";
-        host = TestHostBlock(settings, dir + "\\answers.ini");
+        settings = dir / "panel.ini";
+        host = TestHostBlock(settings, dir / "answers.ini");
         dll = LoadLibraryA(SurveyDllPath().c_str());
         ASSERT_NE(dll, nullptr);
         doSurvey = reinterpret_cast<DoSurveyV2Proc>(reinterpret_cast<void*>(GetProcAddress(dll, "DoSurveyV2")));
@@ -159,11 +160,6 @@ protected:
     void TearDown() override {
         DestroyWindow(parent);
         if (dll) FreeLibrary(dll);
-        for (const std::string& f : files) DeleteFileA(f.c_str());
-        DeleteFileA(settings.c_str());
-        DeleteFileA(host.answersPath);
-        for (auto d = dirs.rbegin(); d != dirs.rend(); ++d) RemoveDirectoryA(d->c_str());
-        RemoveDirectoryA(dir.c_str());
     }
 
     void WriteSettings(const Settings& values) {
@@ -176,12 +172,10 @@ protected:
             std::fwrite(bytes.data(), 1, bytes.size(), f);
             std::fclose(f);
         }
-        files.push_back(path);
         return path;
     }
     std::string MakeDir(const std::string& path) {
         CreateDirectoryA(path.c_str(), nullptr);
-        dirs.push_back(path);
         return path;
     }
 
@@ -211,8 +205,8 @@ protected:
         return ShowPage();
     }
 
-    std::string dir, settings;
-    std::vector<std::string> files, dirs;
+    ScratchDir dir{"survey-panel"};
+    std::string settings;
     SURVEY_HOST_BLOCK host = {};
     HMODULE dll = nullptr;
     DoSurveyV2Proc doSurvey = nullptr;
@@ -256,13 +250,13 @@ TEST_F(PanelPage, DrawsThePictureAtEachAlignment) {
     ASSERT_GT(s.bottom - s.top, 60);
     ASSERT_GT(plain.pixels.width, s.right) << "the band holds the whole strip and a margin";
     const int w = 30, h = 20;
-    std::string gradient = WriteFile(dir + "\\gradient.bmp", BuildBmp24(w, h, Gradient, false));
-    std::string palette = WriteFile(dir + "\\palette.bmp", PalettePicture(w, h));
-    std::string core = WriteFile(dir + "\\core.bmp", PalettePicture(w, h, 12));
-    std::string topDown = WriteFile(dir + "\\top-down.bmp", BuildBmp24(w, h, Gradient, true));
-    std::string masked = WriteFile(dir + "\\masked.bmp", MaskedPicture(w, h, Reddish, 40, false));
-    std::string runLength = WriteFile(dir + "\\run-length.bmp", RunLengthPicture(w, h));
-    std::string v5 = WriteFile(dir + "\\v5.bmp", MaskedPicture(w, h, Gradient, 124, true));
+    std::string gradient = WriteFile(dir / "gradient.bmp", BuildBmp24(w, h, Gradient, false));
+    std::string palette = WriteFile(dir / "palette.bmp", PalettePicture(w, h));
+    std::string core = WriteFile(dir / "core.bmp", PalettePicture(w, h, 12));
+    std::string topDown = WriteFile(dir / "top-down.bmp", BuildBmp24(w, h, Gradient, true));
+    std::string masked = WriteFile(dir / "masked.bmp", MaskedPicture(w, h, Reddish, 40, false));
+    std::string runLength = WriteFile(dir / "run-length.bmp", RunLengthPicture(w, h));
+    std::string v5 = WriteFile(dir / "v5.bmp", MaskedPicture(w, h, Gradient, 124, true));
     const int left = s.left, right = s.right - w, hcentre = (s.left + s.right - w) / 2;
     const int top = s.top, bottom = s.bottom - h, vcentre = (s.top + s.bottom - h) / 2;
     const struct {
@@ -301,8 +295,8 @@ TEST_F(PanelPage, DrawsThePictureAtEachAlignment) {
 
 TEST_F(PanelPage, PagesThatDrawNothing) {
     const PageLook plain = Plain();
-    std::string picture = WriteFile(dir + "\\gradient.bmp", BuildBmp24(30, 20, Gradient, false));
-    std::string broken = WriteFile(dir + "\\broken.bmp", {'B', 'M', 0x40, 0, 0, 0});
+    std::string picture = WriteFile(dir / "gradient.bmp", BuildBmp24(30, 20, Gradient, false));
+    std::string broken = WriteFile(dir / "broken.bmp", {'B', 'M', 0x40, 0, 0, 0});
     const Settings drawn = {{"activate", "1"}, {"display", "1"}, {"bitmap file", picture},
                             {"fill background", "1"}, {"red index", "255"}};
     auto with = [&](Settings changes) {
@@ -316,7 +310,7 @@ TEST_F(PanelPage, PagesThatDrawNothing) {
     } rows[] = {
         {"loaded but not displayed", with({{"display", "0"}})},
         {"displayed but not activated", with({{"activate", "0"}})},
-        {"missing picture with fill", with({{"bitmap file", dir + "\\absent.bmp"}})},
+        {"missing picture with fill", with({{"bitmap file", dir / "absent.bmp"}})},
         {"broken picture with fill", with({{"bitmap file", broken}})},
         {"no picture named", with({{"bitmap file", ""}})},
         {"words for yes", with({{"activate", "yes"}})},
@@ -345,7 +339,7 @@ LRESULT CALLBACK MakePlaceholderABitmap(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 TEST_F(PanelPage, StaticBitmapPlaceholderSuppressesTheDrawing) {
-    std::string picture = WriteFile(dir + "\\gradient.bmp", BuildBmp24(30, 20, Gradient, false));
+    std::string picture = WriteFile(dir / "gradient.bmp", BuildBmp24(30, 20, Gradient, false));
     cbtHook = SetWindowsHookExA(WH_CBT, MakePlaceholderABitmap, nullptr, GetCurrentThreadId());
     ASSERT_NE(cbtHook, nullptr);
     const PageLook plain = Plain();
@@ -361,13 +355,12 @@ TEST_F(PanelPage, RelativePictureResolvesAgainstTheCurrentDirectory) {
     const PageLook plain = Plain();
     // The same name in the settings file's folder and in the current directory, with
     // different pictures; the current directory's one must be drawn.
-    std::string settingsDir = MakeDir(dir + "\\settings");
-    std::string workDir = MakeDir(dir + "\\work");
+    std::string settingsDir = MakeDir(dir / "settings");
+    std::string workDir = MakeDir(dir / "work");
     WriteFile(settingsDir + "\\strip.bmp", BuildBmp24(30, 20, Reddish, false));
     WriteFile(workDir + "\\strip.bmp", BuildBmp24(30, 20, Gradient, false));
     settings = settingsDir + "\\panel.ini";
     std::snprintf(host.panelSettingsPath, sizeof host.panelSettingsPath, "%s", settings.c_str());
-    files.push_back(settings);
     WriteSettings({{"activate", "1"}, {"display", "1"}, {"bitmap file", "strip.bmp"}});
     char before[MAX_PATH];
     GetCurrentDirectoryA(sizeof before, before);
@@ -417,52 +410,21 @@ HGLOBAL WINAPI CountGlobalFree(HGLOBAL h) {
     return left;
 }
 
-// The address in module's import table through which it calls dll!name.
-void** ImportSlot(HMODULE module, const char* dll, const char* name) {
-    auto base = reinterpret_cast<BYTE*>(module);
-    auto nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dirEntry = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (auto d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dirEntry.VirtualAddress); d->Name; ++d) {
-        if (lstrcmpiA(reinterpret_cast<char*>(base + d->Name), dll) != 0) continue;
-        auto names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + (d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk));
-        auto slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
-        for (int i = 0; names[i].u1.AddressOfData; ++i) {
-            if (IMAGE_SNAP_BY_ORDINAL(names[i].u1.Ordinal)) continue;
-            auto byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names[i].u1.AddressOfData);
-            if (lstrcmpA(reinterpret_cast<char*>(byName->Name), name) == 0)
-                return reinterpret_cast<void**>(&slots[i].u1.Function);
-        }
-    }
-    return nullptr;
-}
-
-template <typename F>
-bool Redirect(HMODULE module, const char* dll, const char* name, F counting, F* real) {
-    void** slot = ImportSlot(module, dll, name);
-    if (!slot) return false;
-    DWORD old;
-    VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old);
-    *real = reinterpret_cast<F>(*slot);
-    *slot = reinterpret_cast<void*>(counting);
-    VirtualProtect(slot, sizeof *slot, old, &old);
-    return true;
-}
-
 TEST_F(PanelPage, TwoHundredPagesFreeEverythingTheyCreate) {
     ledger = Ledger{};
-    ASSERT_TRUE(Redirect(dll, "gdi32.dll", "CreatePalette", &CountCreatePalette, &realCreatePalette));
-    ASSERT_TRUE(Redirect(dll, "gdi32.dll", "CreateSolidBrush", &CountCreateSolidBrush, &realCreateSolidBrush));
-    ASSERT_TRUE(Redirect(dll, "gdi32.dll", "DeleteObject", &CountDeleteObject, &realDeleteObject));
-    ASSERT_TRUE(Redirect(dll, "kernel32.dll", "GlobalAlloc", &CountGlobalAlloc, &realGlobalAlloc));
-    ASSERT_TRUE(Redirect(dll, "kernel32.dll", "GlobalFree", &CountGlobalFree, &realGlobalFree));
+    ASSERT_TRUE(PatchImport(dll, "gdi32.dll", "CreatePalette", &CountCreatePalette, &realCreatePalette));
+    ASSERT_TRUE(PatchImport(dll, "gdi32.dll", "CreateSolidBrush", &CountCreateSolidBrush, &realCreateSolidBrush));
+    ASSERT_TRUE(PatchImport(dll, "gdi32.dll", "DeleteObject", &CountDeleteObject, &realDeleteObject));
+    ASSERT_TRUE(PatchImport(dll, "kernel32.dll", "GlobalAlloc", &CountGlobalAlloc, &realGlobalAlloc));
+    ASSERT_TRUE(PatchImport(dll, "kernel32.dll", "GlobalFree", &CountGlobalFree, &realGlobalFree));
 
     // Four kinds of page in turn, all with the panel active: a palette picture, a picture
     // without a palette, a missing file and a file that is not a picture.
     const std::string pictures[] = {
-        WriteFile(dir + "\\palette.bmp", PalettePicture(30, 20)),
-        WriteFile(dir + "\\gradient.bmp", BuildBmp24(30, 20, Gradient, false)),
-        dir + "\\absent.bmp",
-        WriteFile(dir + "\\text.bmp", {'h', 'e', 'l', 'l', 'o'}),
+        WriteFile(dir / "palette.bmp", PalettePicture(30, 20)),
+        WriteFile(dir / "gradient.bmp", BuildBmp24(30, 20, Gradient, false)),
+        dir / "absent.bmp",
+        WriteFile(dir / "text.bmp", {'h', 'e', 'l', 'l', 'o'}),
     };
     const int PAGES = 200;
     for (int i = 0; i < PAGES; ++i) {

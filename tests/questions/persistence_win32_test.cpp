@@ -13,6 +13,7 @@
 
 #include "questions/persistence_win32.h"
 #include "questions/question.h"
+#include "tests/support/scratch_dir_win32.h"
 
 namespace {
 
@@ -20,26 +21,8 @@ const Choice kChoices[] = {{100, "0"}, {101, "7"}, {0, ""}};
 
 class AnswersFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        ASSERT_NE(GetTempPathA(sizeof temp, temp), 0u);
-        static int serial = 0;
-        dir = std::string(temp) + "answers-" + std::to_string(GetCurrentProcessId()) + "-" +
-              std::to_string(GetTickCount()) + "-" + std::to_string(++serial);
-        ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << GetLastError();
-    }
-    void TearDown() override {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    DeleteFileA((dir + "\\" + found.cFileName).c_str());
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        EXPECT_TRUE(RemoveDirectoryA(dir.c_str())) << "files left behind in " << dir;
-    }
+    void SetUp() override { ASSERT_TRUE(scratch.created()) << GetLastError(); }
+    void TearDown() override { EXPECT_TRUE(scratch.Remove()) << "files left behind in " << dir; }
 
     std::string Path(const char* name) { return dir + "\\" + name; }
 
@@ -76,7 +59,8 @@ protected:
         return lines;
     }
 
-    std::string dir;
+    ScratchDir scratch{"answers"};
+    const std::string dir = scratch.path();
     Question table[5] = {
         {"5", "q_557-1132-746", KIND_DROPLIST, kChoices},
         {"", "q_557-1132-752", KIND_CHECKBOXES, kChoices},

@@ -31,16 +31,6 @@ struct SurveyLibrary {
     SurveyLibrary& operator=(const SurveyLibrary&) = delete;
 };
 
-// A folder of the running test's own under the temp folder (prefix, process, test name),
-// so test programs running side by side never share files. Created; the test removes it.
-inline std::string TestScratchDir(const std::string& prefix, const char* testName) {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string dir = std::string(temp) + prefix + "-" + std::to_string(GetCurrentProcessId()) + "-" + testName;
-    CreateDirectoryA(dir.c_str(), nullptr);
-    return dir;
-}
-
 // The host block the page tests pass: the two files given, product "Atlas", section
 // "Survey Answers".
 inline SURVEY_HOST_BLOCK TestHostBlock(const std::string& panelSettings, const std::string& answers) {
