@@ -10,7 +10,8 @@ prefix=$(realpath -m "$1"); shift
 managed=N
 if [ "${1:-}" = --managed ]; then managed=Y; shift; fi
 # winedbg disabled: a program that crashes ends at once instead of waiting in the debugger.
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" WINEARCH=win32
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+. "$(dirname "$0")/../tools/wine-env.sh"
 
 xvfb_pid=
 workdir=$(mktemp -d)
@@ -43,7 +44,7 @@ flock 9
 if [ ! -f "$prefix/.survey-ready" ]; then
   rm -rf "$prefix"
   mkdir -p "$prefix"
-  wine wineboot -i </dev/null >/dev/null 2>&1
+  "$wine" wineboot -i </dev/null >/dev/null 2>&1
   wineserver -w
   # Caption buttons are drawn with Marlett; without it the close box shows the letter "r".
   if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
@@ -52,7 +53,7 @@ if [ ! -f "$prefix/.survey-ready" ]; then
   touch "$prefix/.survey-ready"
 fi
 if [ "$(cat "$prefix/.managed" 2>/dev/null)" != "$managed" ]; then
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f </dev/null >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f </dev/null >/dev/null 2>&1
   echo "$managed" >"$prefix/.managed"
 fi
 flock -u 9

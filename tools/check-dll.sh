@@ -2,7 +2,7 @@
 # check-dll.sh DLL: the export table and imports a host relies on, read with objdump.
 set -eu
 dll=$1
-dump=$(i686-w64-mingw32-objdump -p "$dll")
+dump=$(objdump -p "$dll")
 fail=0
 # Export: exactly one, DoSurveyV2 at ordinal 1 (ordinal base 1, name index 0).
 names=$(printf '%s\n' "$dump" | sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/p' | grep -E '^\s+\[' || true)

@@ -12,14 +12,15 @@ build=$(realpath -m "$1")
 out=$(realpath -m "${2:-$build/demo}")
 bin=$build/bin
 prefix=$build/wineprefix-x11
+. "$root/tools/wine-env.sh"
 host_args=(--answers "Z:$out/answers.ini" --section Survey --title Atlas --log "Z:$out/host.log")
 
 # Inside the X11 session: the host in the background, the pilot driving it.
 if [ -n "$inner" ]; then
-  wine "$bin/sample_host.exe" "${host_args[@]}" </dev/null >/dev/null 2>&1 &
+  "$wine" "$bin/sample_host.exe" "${host_args[@]}" </dev/null >/dev/null 2>&1 &
   host=$!
   status=0
-  timeout 120 wine "$bin/pilot.exe" --out "Z:$out" "Z:$root/docs/demo-walk.pilot" </dev/null || status=$?
+  timeout 120 "$wine" "$bin/pilot.exe" --out "Z:$out" "Z:$root/docs/demo-walk.pilot" </dev/null || status=$?
   for _ in $(seq 100); do kill -0 "$host" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$host" 2>/dev/null; then echo "demo: the host did not end after the walk" >&2; status=1; fi
   exit $status
@@ -34,7 +35,7 @@ rm -f "$out"/*.png "$out/answers.ini" "$out/host.log"
 status=0
 if [ -n "${DISPLAY:-}" ]; then
   echo "demo: the wizard opens on $DISPLAY; answer the survey and finish or leave it."
-  "$root/pilot/x11-session.sh" "$prefix" --managed wine "$bin/sample_host.exe" "${host_args[@]}" >/dev/null || status=$?
+  "$root/pilot/x11-session.sh" "$prefix" --managed "$wine" "$bin/sample_host.exe" "${host_args[@]}" >/dev/null || status=$?
 else
   echo "demo: no display: a private Xvfb runs the wizard and the pilot walks it (docs/demo-walk.pilot)."
   "$root/pilot/x11-session.sh" "$prefix" "$0" --walk "$build" "$out" || status=$?

@@ -10,6 +10,9 @@ packages=(
   cmake make g++ clang googletest
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32:i386
+  # the x86-64 build and wine64: the Windows tests on kernels that cannot run 32-bit programs
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+  wine64
   xvfb xauth fonts-wine
 )
 for p in "${packages[@]}"; do have_pkg "$p" || need+=("$p"); done

@@ -4,7 +4,8 @@
 # --serve starts a persistent wineserver for it, --stop ends that server.
 set -eu
 prefix=$(realpath -m "$1")
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win32
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$(dirname "$0")/wine-env.sh"
 unset DISPLAY
 case "${2:-}" in
   --serve)
@@ -12,7 +13,7 @@ case "${2:-}" in
     # by a test program would inherit its pipes and keep ctest waiting until it exits.
     if ! wineserver -k0 2>/dev/null; then
       wineserver -p60 </dev/null >/dev/null 2>&1 || true
-      wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+      "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
     fi
     exit 0 ;;
   --stop)  wineserver -k </dev/null >/dev/null 2>&1 || true; exit 0 ;;
@@ -20,8 +21,8 @@ esac
 if [ ! -f "$prefix/.survey-ready" ]; then
   rm -rf "$prefix"
   mkdir -p "$prefix"
-  wine wineboot -i </dev/null >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
+  "$wine" wineboot -i </dev/null >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
   wineserver -w
   touch "$prefix/.survey-ready"
 fi
