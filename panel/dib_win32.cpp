@@ -24,31 +24,34 @@ bool ReadExactly(HANDLE file, void* buffer, DWORD size) {
 // The body bytes that follow the file header, read into a new block; none on failure.
 PackedDib ReadBody(HANDLE file, uint32_t body) {
     uint8_t* bytes = static_cast<uint8_t*>(GlobalAlloc(GPTR, body));
-    if (bytes == nullptr) return PackedDib{nullptr, 0};
+    if (bytes == nullptr) return PackedDib{};
     for (uint32_t done = 0; done < body;) {
         uint32_t piece = body - done < DIB_READ_PIECE ? body - done : DIB_READ_PIECE;
         if (!ReadExactly(file, bytes + done, piece)) {
             GlobalFree(bytes);
-            return PackedDib{nullptr, 0};
+            return PackedDib{};
         }
         done += piece;
     }
-    return PackedDib{bytes, body};
+    PackedDib dib{};
+    dib.bytes = bytes;
+    dib.size = body;
+    return dib;
 }
 
 // The file's bytes from offset 14 on, unchecked; the file is closed on return.
 PackedDib ReadDibFile(const char* path) {
     FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.handle == INVALID_HANDLE_VALUE) return PackedDib{nullptr, 0};
+    if (file.handle == INVALID_HANDLE_VALUE) return PackedDib{};
 
     uint8_t header[DIB_FILE_HEADER_SIZE];
-    if (!ReadExactly(file.handle, header, sizeof header)) return PackedDib{nullptr, 0};
+    if (!ReadExactly(file.handle, header, sizeof header)) return PackedDib{};
     DWORD high = 0;
     DWORD low = GetFileSize(file.handle, &high);
-    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return PackedDib{nullptr, 0};
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return PackedDib{};
     uint32_t body = DibBodySize(header, static_cast<uint64_t>(high) << 32 | low);
-    if (body == 0) return PackedDib{nullptr, 0};
+    if (body == 0) return PackedDib{};
     return ReadBody(file.handle, body);
 }
 
@@ -64,17 +67,17 @@ static_assert(offsetof(FullPalette, palPalEntry) == offsetof(LOGPALETTE, palPalE
 }  // namespace
 
 PackedDib LoadDibFile(const char* path) {
-    if (path == nullptr) return PackedDib{nullptr, 0};
+    if (path == nullptr) return PackedDib{};
     PackedDib dib = ReadDibFile(path);
-    DibLayout layout;
-    if (dib.bytes != nullptr && !ReadDibLayout(dib.bytes, dib.size, &layout)) FreeDib(&dib);
+    // The layout is read here once; the painter's questions answer from it.
+    if (dib.bytes != nullptr && !ReadDibLayout(dib.bytes, dib.size, &dib.layout)) FreeDib(&dib);
     return dib;
 }
 
 void FreeDib(PackedDib* dib) {
     if (dib == nullptr) return;
     if (dib->bytes != nullptr) GlobalFree(dib->bytes);
-    *dib = PackedDib{nullptr, 0};
+    *dib = PackedDib{};
 }
 
 HPALETTE CreateDibPalette(const PackedDib& dib) {

@@ -6,9 +6,10 @@
 #include "panel/dib.h"
 
 // Reads the file at path (up to 259 characters) from offset 14 on into a zero-filled
-// GlobalAlloc block, refusing other writers while it reads. Returns none ({nullptr, 0})
-// when the file can't be opened or read, is not "BM", claims more bytes than it holds, or
-// holds a picture ReadDibLayout refuses. The caller owns the block and frees it with FreeDib.
+// GlobalAlloc block, refusing other writers while it reads, and stores the block's layout
+// with it. Returns none (all zero) when the file can't be opened or read, is not "BM",
+// claims more bytes than it holds, or holds a picture ReadDibLayout refuses. The caller
+// owns the block and frees it with FreeDib.
 PackedDib LoadDibFile(const char* path);
 
 // Frees a block from LoadDibFile, if any, and leaves dib as none.

@@ -20,6 +20,15 @@ BmpRecipe Pic(uint32_t headerSize, uint16_t bits, int32_t height = 2) {
     return s;
 }
 
+BmpRecipe Masked(uint32_t headerSize, uint16_t bits, int32_t width = 3, int32_t height = 2) {
+    BmpRecipe s = Pic(headerSize, bits, height);
+    s.width = width;
+    s.compression = 3;
+    s.masks = bits == 16 ? std::vector<uint32_t>{0xF800, 0x07E0, 0x001F}
+                         : std::vector<uint32_t>{0xFF0000, 0x00FF00, 0x0000FF, 0xFF000000};
+    return s;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -38,12 +47,23 @@ int main(int argc, char** argv) {
     files.push_back({"info4-used6", Pic(40, 4)});
     files.back().second.clrUsed = 6;
     files.push_back({"info24-topdown", Pic(40, 24, -2)});
-    files.push_back({"masks16", Pic(40, 16)});
-    files.back().second.compression = 3;
-    files.back().second.masks = {0xF800, 0x07E0, 0x001F};
-    files.push_back({"v5-masks32", Pic(124, 32)});
-    files.back().second.compression = 3;
-    files.back().second.masks = {0xFF0000, 0x00FF00, 0x0000FF, 0xFF000000};
+    files.push_back({"masks16", Masked(40, 16)});
+    files.push_back({"masks32-exact", Masked(40, 32, 1, 1)});   // masks end at 52, one pixel
+    files.push_back({"masks32-cut", Masked(40, 32, 1, 1)});     // block ends inside the masks
+    files.back().second.fileSize = 14 + 48;
+    files.push_back({"header44-masks32", Masked(44, 32, 1, 1)});  // a 48-byte block
+    for (uint32_t size : {52u, 56u, 108u, 124u}) {
+        files.push_back({"v" + std::to_string(size) + "-masks32", Masked(size, 32)});
+        files.push_back({"v" + std::to_string(size) + "-8", Pic(size, 8)});
+        files.back().second.clrUsed = 4;
+    }
+    // A 124-byte header with an embedded profile after the pixels, and a linked one.
+    files.push_back({"v124-profile", Pic(124, 24)});
+    files.back().second.headerWords = {{56, 0x4D424544}, {112, 124 + 24}, {116, 8}};
+    files.back().second.trailing.assign(8, 0x5A);
+    files.push_back({"v124-linked", Pic(124, 24)});
+    files.back().second.headerWords = {{56, 0x4C494E4B}, {112, 124 + 24}, {116, 12}};
+    files.back().second.trailing = {'C', ':', '\\', 'p', '.', 'i', 'c', 'c', 0, 0, 0, 0};
     files.push_back({"rle8", Pic(40, 8)});
     files.back().second.compression = 1;
     files.back().second.pixels = {3, 5, 0, 0, 0, 3, 1, 2, 3, 0, 0, 1};

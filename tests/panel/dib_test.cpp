@@ -2,6 +2,7 @@
 // painter's questions answer for refused pictures and for none.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <iterator>
@@ -31,6 +32,25 @@ BmpRecipe With(BmpRecipe s, Edit edit) {
 const std::vector<uint32_t> kMasks565 = {0xF800, 0x07E0, 0x001F};
 const std::vector<uint32_t> kMasks888 = {0xFF0000, 0x00FF00, 0x0000FF};
 
+// A picture with colour masks, 32 bits deep unless told otherwise.
+BmpRecipe Masked(uint32_t headerSize, int32_t width = 3, int32_t height = 2, uint16_t bits = 32) {
+    BmpRecipe s = Pic(headerSize, bits, width, height);
+    s.compression = 3;
+    s.masks = bits == 16 ? kMasks565 : kMasks888;
+    return s;
+}
+
+constexpr uint32_t kSrgb = 0x73524742;  // 'sRGB': no profile bytes
+
+// A 3 x 2 24-bit picture (24 pixel bytes at 124) whose 124-byte header gives a colour space
+// type, and a profile's place and length; `trailing` bytes follow the pixels.
+BmpRecipe WithProfile(uint32_t csType, uint32_t at, uint32_t length, size_t trailing, uint32_t headerSize = 124) {
+    BmpRecipe s = Pic(headerSize, 24);
+    s.headerWords = {{56, csType}, {112, at}, {116, length}};
+    s.trailing.assign(trailing, 0x5A);
+    return s;
+}
+
 // Distinct colours whose red, green and blue bytes all differ, so a swapped or shifted
 // entry shows.
 std::vector<uint32_t> Distinct(size_t n) {
@@ -49,6 +69,19 @@ std::vector<uint8_t> BodyOf(const std::vector<uint8_t>& file) {
 }
 
 enum Verdict { ACCEPT, REFUSE_FILE, REFUSE_LAYOUT };
+
+bool IsEmpty(const DibLayout& l) {
+    return l.headerSize == 0 && l.width == 0 && l.height == 0 && l.rows == 0 && l.bitCount == 0 &&
+           l.compression == 0 && l.colorOffset == 0 && l.colorEntrySize == 0 && l.colorCount == 0 &&
+           l.bitsOffset == 0 && l.bitsSize == 0;
+}
+
+// The block and its layout, as the loader keeps them; an empty layout when refused.
+PackedDib Packed(std::vector<uint8_t>& block) {
+    PackedDib dib{block.data(), static_cast<uint32_t>(block.size()), DibLayout{}};
+    ReadDibLayout(dib.bytes, dib.size, &dib.layout);
+    return dib;
+}
 
 TEST(Dib, LayoutOfFiles) {
     const struct {
@@ -88,18 +121,45 @@ TEST(Dib, LayoutOfFiles) {
         {"height -32768", Pic(40, 1, 1, -32768), REFUSE_LAYOUT},
         {"height INT32_MIN", With(Pic(40, 1, 1, INT32_MIN), [](BmpRecipe& s) { s.pixels = {0, 0, 0, 0}; }), REFUSE_LAYOUT},
 
-        // Colour masks: after a 40-byte header, inside a longer one.
+        // Colour masks: the drawing calls read them at bytes 40 to 51 whatever the header
+        // size, so they follow a 40-byte header and lie inside a longer one.
         {"16-bit masks after the header",
          With(Pic(40, 16), [](BmpRecipe& s) { s.compression = 3; s.masks = kMasks565; }),
          ACCEPT, 40 + 12, 16, 3, 2, 0},
         {"32-bit masks and 2 colours after the header",
          With(Pic(40, 32), [](BmpRecipe& s) { s.compression = 3; s.masks = kMasks888; s.clrUsed = 2; }),
          ACCEPT, 40 + 12 + 2 * 4, 24, 3, 2, 2},
+        {"masks and one pixel fill the block exactly", Masked(40, 1, 1), ACCEPT, 52, 4, 1, 1, 0},
+        {"masks never written, block ends at byte 44",
+         With(Masked(40, 1, 1), [](BmpRecipe& s) { s.masks.clear(); }), REFUSE_LAYOUT},
+        {"masks, block cut at byte 48", With(Masked(40, 1, 1), [](BmpRecipe& s) { s.fileSize = 14 + 48; }), REFUSE_LAYOUT},
+        {"masks, block cut at byte 51", With(Masked(40, 1, 1), [](BmpRecipe& s) { s.fileSize = 14 + 51; }), REFUSE_LAYOUT},
+        {"44-byte header, masks in a 48-byte block", Masked(44, 1, 1), REFUSE_LAYOUT},
+        {"44-byte header, masks with room to spare",
+         With(Masked(44, 1, 1), [](BmpRecipe& s) { s.trailing.assign(64, 0); }), REFUSE_LAYOUT},
+        {"52-byte header holds the masks", Masked(52), ACCEPT, 52, 24, 3, 2, 0},
+        {"56-byte header holds the masks", Masked(56), ACCEPT, 56, 24, 3, 2, 0},
+        {"108-byte header holds the masks", Masked(108), ACCEPT, 108, 24, 3, 2, 0},
         {"V5 masks inside the header",
          With(Pic(124, 32), [](BmpRecipe& s) { s.compression = 3; s.masks = kMasks888; }),
          ACCEPT, 124, 24, 3, 2, 0},
+        {"56-byte header, 16-bit masks, 2 colours after the header",
+         With(Masked(56, 3, 2, 16), [](BmpRecipe& s) { s.clrUsed = 2; }), ACCEPT, 56 + 2 * 4, 16, 3, 2, 2},
         {"24-bit masks", With(Pic(40, 24), [](BmpRecipe& s) { s.compression = 3; s.masks = kMasks888; }), REFUSE_LAYOUT},
         {"8-bit masks", With(Pic(40, 8), [](BmpRecipe& s) { s.compression = 3; s.masks = kMasks888; }), REFUSE_LAYOUT},
+
+        // A 124-byte header's profile bytes: inside the block, or refused. 3 x 2 24-bit
+        // pixels take bytes 124 to 147.
+        {"embedded profile after the pixels", WithProfile(DIB_PROFILE_EMBEDDED, 148, 16, 16), ACCEPT, 124, 24, 3, 2, 0},
+        {"linked profile inside the header", WithProfile(DIB_PROFILE_LINKED, 60, 20, 0), ACCEPT, 124, 24, 3, 2, 0},
+        {"empty profile at the block's end", WithProfile(DIB_PROFILE_EMBEDDED, 148, 0, 0), ACCEPT, 124, 24, 3, 2, 0},
+        {"embedded profile one byte past the block", WithProfile(DIB_PROFILE_EMBEDDED, 148, 17, 16), REFUSE_LAYOUT},
+        {"linked profile starting past the block", WithProfile(DIB_PROFILE_LINKED, 149, 0, 0), REFUSE_LAYOUT},
+        {"profile whose end wraps 32 bits", WithProfile(DIB_PROFILE_EMBEDDED, 0xFFFFFFF0, 0x20, 16), REFUSE_LAYOUT},
+        {"profile length wrapping 32 bits", WithProfile(DIB_PROFILE_EMBEDDED, 148, 0xFFFFFFFF, 16), REFUSE_LAYOUT},
+        {"sRGB names no profile bytes", WithProfile(kSrgb, 0xFFFFFFF0, 0x20, 0), ACCEPT, 124, 24, 3, 2, 0},
+        {"108-byte header has no profile fields",
+         WithProfile(DIB_PROFILE_EMBEDDED, 0, 0, 0, 108), ACCEPT, 108, 24, 3, 2, 0},
 
         // Run-length pictures: their length is biSizeImage.
         {"RLE8", With(Pic(40, 8), [](BmpRecipe& s) { s.compression = 1; }), ACCEPT, 40 + 256 * 4, 2, 3, 2, 256},
@@ -120,13 +180,25 @@ TEST(Dib, LayoutOfFiles) {
         {"257 colours, all present",
          With(Pic(40, 8), [](BmpRecipe& s) { s.clrUsed = 257; s.colors = Distinct(257); }), REFUSE_LAYOUT},
 
-        // Header sizes.
+        // Header sizes: only those writers produce.
         {"header 0", Pic(0, 24), REFUSE_LAYOUT},
         {"header 11", Pic(11, 24), REFUSE_LAYOUT},
         {"header 13", Pic(13, 24), REFUSE_LAYOUT},
         {"header 14", Pic(14, 24), REFUSE_LAYOUT},
         {"header 39", Pic(39, 24), REFUSE_LAYOUT},
-        {"header longer than the block", With(Pic(200, 24), [](BmpRecipe& s) { s.fileSize = 14 + 100; }), REFUSE_LAYOUT},
+        {"header 41", Pic(41, 24), REFUSE_LAYOUT},
+        {"header 44", Pic(44, 24), REFUSE_LAYOUT},
+        {"header 51", Pic(51, 24), REFUSE_LAYOUT},
+        {"header 52", Pic(52, 24), ACCEPT, 52, 24, 3, 2, 0},
+        {"header 53", Pic(53, 24), REFUSE_LAYOUT},
+        {"header 56", Pic(56, 24), ACCEPT, 56, 24, 3, 2, 0},
+        {"header 64", Pic(64, 24), REFUSE_LAYOUT},
+        {"header 108", Pic(108, 24), ACCEPT, 108, 24, 3, 2, 0},
+        {"header 124", Pic(124, 24), ACCEPT, 124, 24, 3, 2, 0},
+        {"header 124, 8-bit", Pic(124, 8), ACCEPT, 124 + 256 * 4, 8, 3, 2, 256},
+        {"header 125", Pic(125, 24), REFUSE_LAYOUT},
+        {"header 200", Pic(200, 24), REFUSE_LAYOUT},
+        {"header longer than the block", With(Pic(124, 24), [](BmpRecipe& s) { s.fileSize = 14 + 100; }), REFUSE_LAYOUT},
 
         // The file header.
         {"not BM", With(Pic(40, 24), [](BmpRecipe& s) { s.type = 0x424D; }), REFUSE_FILE},
@@ -155,13 +227,15 @@ TEST(Dib, LayoutOfFiles) {
 
         // The block holds exactly the body, so any read past it is caught by the sanitizer.
         std::vector<uint8_t> block(file.begin() + 14, file.begin() + 14 + body);
-        const PackedDib dib{block.data(), body};
         DibLayout layout;
         std::memset(&layout, 0xA5, sizeof layout);
         const bool accepted = ReadDibLayout(block.data(), body, &layout);
         EXPECT_EQ(accepted, r.verdict == ACCEPT);
+        const PackedDib dib{block.data(), body, layout};
         if (!accepted) {
-            // A refused block answers the painter as none does.
+            // A refused block leaves an empty layout, which the painter's questions answer
+            // as none.
+            EXPECT_TRUE(IsEmpty(layout));
             EXPECT_EQ(DibBits(dib), nullptr);
             EXPECT_EQ(DibWidth(dib), 0);
             EXPECT_EQ(DibHeight(dib), 0);
@@ -203,7 +277,7 @@ TEST(Dib, ColorsOfTables) {
         SCOPED_TRACE(r.name);
         const std::vector<uint8_t> file = BuildBmp(r.recipe);
         std::vector<uint8_t> block = BodyOf(file);
-        const PackedDib dib{block.data(), static_cast<uint32_t>(block.size())};
+        const PackedDib dib = Packed(block);
         const int n = static_cast<int>(r.colors.size());
 
         DibColor got[DIB_MAX_COLORS];
@@ -229,7 +303,7 @@ TEST(Dib, ColorsOfTables) {
 // nothing is written.
 TEST(Dib, AccessorsWithoutAPicture) {
     uint8_t bytes[3] = {12, 0, 0};
-    const PackedDib blocks[] = {{nullptr, 0}, {nullptr, 64}, {bytes, 0}, {bytes, 3}};
+    const PackedDib blocks[] = {{nullptr, 0, {}}, {nullptr, 64, {}}, {bytes, 0, {}}, {bytes, 3, {}}};
     for (size_t i = 0; i < std::size(blocks); ++i) {
         SCOPED_TRACE(i);
         const PackedDib& dib = blocks[i];
@@ -243,6 +317,66 @@ TEST(Dib, AccessorsWithoutAPicture) {
         DibLayout layout;
         EXPECT_FALSE(ReadDibLayout(dib.bytes, dib.size, &layout));
     }
+}
+
+// The questions answer from the layout read when the block was loaded: a header changed
+// afterwards changes no answer.
+TEST(Dib, QuestionsAnswerFromTheStoredLayout) {
+    std::vector<uint8_t> block =
+        BodyOf(BuildBmp(With(Pic(40, 4, 3, -2), [](BmpRecipe& s) { s.clrUsed = 3; s.colors = Distinct(3); })));
+    const PackedDib dib = Packed(block);
+    std::fill(block.begin(), block.begin() + 40, uint8_t{0xFF});
+    EXPECT_EQ(DibBits(dib), block.data() + 40 + 3 * 4);
+    EXPECT_EQ(DibWidth(dib), 3);
+    EXPECT_EQ(DibHeight(dib), -2);
+    EXPECT_EQ(DibColorCount(dib), 3);
+    DibColor colors[4];
+    ASSERT_EQ(DibColors(dib, colors, 4), 3);
+    EXPECT_EQ(colors[2].red, Distinct(3)[2] >> 16);
+}
+
+// Whatever layout a PackedDib carries, the questions read nothing outside its block (which
+// ends where the sanitizer would see a read past it): one that does not fit is none.
+TEST(Dib, QuestionsRefuseALayoutThatDoesNotFit) {
+    std::vector<uint8_t> block = BodyOf(BuildBmp(Pic(40, 8)));  // 256 colours, 2 rows of 4 bytes
+    const DibLayout read = Packed(block).layout;
+    ASSERT_EQ(read.bitsOffset + read.bitsSize, block.size());
+    const struct {
+        const char* name;
+        void (*edit)(DibLayout&);
+        bool fits;
+    } rows[] = {
+        {"as read", [](DibLayout&) {}, true},
+        {"stored top-down", [](DibLayout& l) { l.height = -l.height; }, true},
+        {"pixels one byte later", [](DibLayout& l) { l.bitsOffset += 1; }, false},
+        {"pixels one byte longer", [](DibLayout& l) { l.bitsSize += 1; }, false},
+        {"pixel end wrapping 32 bits", [](DibLayout& l) { l.bitsSize = 0xFFFFFFFF - l.bitsOffset + 2; }, false},
+        {"table running into the pixels", [](DibLayout& l) { l.colorOffset += 1; }, false},
+        {"table end wrapping 32 bits", [](DibLayout& l) { l.colorOffset = 0xFFFFFFFF; }, false},
+        {"257 colours", [](DibLayout& l) { l.colorCount = 257; }, false},
+        {"entries of 0 bytes", [](DibLayout& l) { l.colorEntrySize = 0; }, false},
+        {"entries of 8 bytes", [](DibLayout& l) { l.colorEntrySize = 8; l.colorCount = 128; }, false},
+        {"width 0", [](DibLayout& l) { l.width = 0; }, false},
+        {"width 32768", [](DibLayout& l) { l.width = 32768; }, false},
+        {"no rows", [](DibLayout& l) { l.rows = 0; l.height = 0; }, false},
+        {"height not the rows", [](DibLayout& l) { l.height = 3; }, false},
+        {"empty", [](DibLayout& l) { l = DibLayout{}; }, false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        DibLayout l = read;
+        r.edit(l);
+        const PackedDib dib{block.data(), static_cast<uint32_t>(block.size()), l};
+        DibColor colors[DIB_MAX_COLORS];
+        EXPECT_EQ(DibBits(dib), r.fits ? block.data() + l.bitsOffset : nullptr);
+        EXPECT_EQ(DibWidth(dib), r.fits ? 3 : 0);
+        EXPECT_EQ(DibHeight(dib), r.fits ? l.height : 0);
+        EXPECT_EQ(DibColorCount(dib), r.fits ? 256 : 0);
+        EXPECT_EQ(DibColors(dib, colors, DIB_MAX_COLORS), r.fits ? 256 : 0);
+    }
+    // A layout without its block is none.
+    EXPECT_EQ(DibBits(PackedDib{nullptr, static_cast<uint32_t>(block.size()), read}), nullptr);
+    EXPECT_EQ(DibColorCount(PackedDib{nullptr, static_cast<uint32_t>(block.size()), read}), 0);
 }
 
 }  // namespace

@@ -87,10 +87,17 @@ protected:
         ASSERT_EQ(dib.size, file.size() - 14);
         EXPECT_TRUE(std::equal(file.begin() + 14, file.end(), dib.bytes)) << "block differs from the file";
         EXPECT_GE(GlobalSize(dib.bytes), dib.size);
+        // The layout comes with the block, read once by the loader.
+        DibLayout layout;
+        ASSERT_TRUE(ReadDibLayout(dib.bytes, dib.size, &layout));
+        EXPECT_EQ(DibBits(dib), dib.bytes + layout.bitsOffset);
+        EXPECT_EQ(DibWidth(dib), layout.width);
+        EXPECT_EQ(DibHeight(dib), layout.height);
         EXPECT_TRUE(IsClosed(path));
         FreeDib(&dib);
         EXPECT_EQ(dib.bytes, nullptr);
         EXPECT_EQ(dib.size, 0u);
+        EXPECT_EQ(DibBits(dib), nullptr);
         EXPECT_EQ(g_frees - frees, 1);
     }
 
@@ -119,6 +126,14 @@ TEST_F(DibFileTest, RefusedFilesGiveNone) {
         {"one byte short of bfSize", [&] { return std::vector<uint8_t>(good.begin(), good.end() - 1); }},
         {"bfSize 14", [&] { BmpRecipe s; s.fileSize = 14; return BuildBmp(s); }},
         {"header size 14", [] { BmpRecipe s; s.headerSize = 14; return BuildBmp(s); }},
+        {"masks read past a 44-byte header's block", [] {
+             BmpRecipe s;
+             s.headerSize = 44;
+             s.bitCount = 32;
+             s.compression = 3;
+             s.masks = {0xFF0000, 0x00FF00, 0x0000FF};
+             return BuildBmp(s);
+         }},
         {"pixel rows past the block", [] { BmpRecipe s; s.width = 5; s.pixels.assign(15, 0); return BuildBmp(s); }},
     };
     for (const auto& r : rows) {
@@ -135,7 +150,7 @@ TEST_F(DibFileTest, RefusedFilesGiveNone) {
             EXPECT_TRUE(IsClosed(path)) << "file left open";
         }
     }
-    PackedDib none{nullptr, 0};
+    PackedDib none{};
     EXPECT_EQ(LoadDibFile(nullptr).bytes, nullptr);
     FreeDib(&none);
     FreeDib(nullptr);
@@ -220,7 +235,8 @@ TEST(DibPalette, EntriesMatchTheColourTable) {
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
         std::vector<uint8_t> file = BuildBmp(r.recipe);
-        const PackedDib dib{file.data() + 14, static_cast<uint32_t>(file.size() - 14)};
+        PackedDib dib{file.data() + 14, static_cast<uint32_t>(file.size() - 14), DibLayout{}};
+        ASSERT_TRUE(ReadDibLayout(dib.bytes, dib.size, &dib.layout));
         HPALETTE palette = CreateDibPalette(dib);
         if (r.expected.empty()) {
             EXPECT_EQ(palette, nullptr);
@@ -239,7 +255,7 @@ TEST(DibPalette, EntriesMatchTheColourTable) {
         }
         EXPECT_TRUE(DeleteObject(palette));
     }
-    EXPECT_EQ(CreateDibPalette(PackedDib{nullptr, 0}), nullptr);
+    EXPECT_EQ(CreateDibPalette(PackedDib{}), nullptr);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 struct BmpRecipe {
@@ -25,8 +26,11 @@ struct BmpRecipe {
     // run-length picture, just an end-of-picture mark).
     std::vector<uint8_t> pixels;
     // Colour masks: written right after a 40-byte header, or at header offset 40 inside a
-    // longer one.
+    // longer one (as much of them as the header holds).
     std::vector<uint32_t> masks;
+    // 32-bit header fields written last, as (offset, value), where the header holds them:
+    // a 124-byte header's colour space type (56), profile place (112) and length (116).
+    std::vector<std::pair<uint32_t, uint32_t>> headerWords;
     std::vector<uint8_t> trailing;       // bytes after the pixels, counted in bfSize
     uint16_t type = 0x4D42;              // "BM"
     std::optional<uint32_t> fileSize;    // bfSize written instead of the true length
@@ -110,6 +114,9 @@ inline std::vector<uint8_t> BuildBmp(const BmpRecipe& recipe) {
                 bmp::Put32(header, 40 + 4 * i, recipe.masks[i]);
         }
         header.resize(recipe.headerSize);
+        for (const auto& [at, value] : recipe.headerWords) {
+            if (size_t{at} + 4 <= header.size()) bmp::Put32(header, at, value);
+        }
         if (recipe.headerSize == 40) {
             for (uint32_t mask : recipe.masks) bmp::Append32(header, mask);
         }
