@@ -24,8 +24,11 @@ extern "C" {
 #define SURVEY_HB_ANSWERS_SECTION    2216     /* section of the answers file */
 
 /* A block a host can fill. Only the four fields are read; the bytes between them are the
-   host's own. The library never writes to the block and keeps no pointer to it after the
-   call returns. */
+   host's own. Each field is read up to its NUL or its last byte, never further. The
+   library never writes to the block and keeps no pointer to it after the call returns.
+   Pass full paths: the platform's profile services resolve a bare or relative answers or
+   panel settings path against the Windows folder, where an ordinary user can't write, so
+   the answers would be lost. A path longer than 259 characters names no file. */
 typedef struct SURVEY_HOST_BLOCK {
     char panelSettingsPath[SURVEY_HB_ANSWERS_PATH - SURVEY_HB_PANEL_SETTINGS_PATH];
     char answersPath[SURVEY_HB_PRODUCT_TITLE - SURVEY_HB_ANSWERS_PATH];
@@ -40,7 +43,9 @@ static_assert(sizeof(SURVEY_HOST_BLOCK) == SURVEY_HB_ANSWERS_SECTION + 260, "hos
 /* Runs the survey's pages as modal dialogs owned by parent. reserved is ignored; direction
    is SURVEY_DIR_FORWARD or SURVEY_DIR_BACKWARD (anything else returns SURVEY_RESULT_FAILED
    without showing a page). Exported by name and at ordinal 1, stdcall: the callee pops its
-   16 bytes of arguments. */
+   16 bytes of arguments. Link the import library (libsurvey.dll.a, or survey.lib made from
+   survey.def) to call it through this declaration, or find it with GetProcAddress. Modal
+   and not re-entrant: a call made while another runs returns SURVEY_RESULT_FAILED. */
 #ifdef _WIN32
 #define SURVEY_CALL __stdcall
 #else

@@ -12,6 +12,11 @@
 #include "survey/instance_win32.h"
 #include "survey/navigation.h"
 
+// A page ends with the identifier of the button that left it, and that is what the host
+// receives: the template's identifiers and the results in survey.h must agree.
+static_assert(IDOK == RESULT_NEXT && IDCANCEL == RESULT_CANCEL && ID_BACK == RESULT_BACK,
+              "page buttons and the results hosts see");
+
 namespace {
 
 constexpr int CAPTION_SIZE = 256;
@@ -27,31 +32,38 @@ const PageEntry PageList[PAGE_COUNT] = {
     {IDD_PAGE3, Page3Questions},
 };
 
-// The context of the page on screen. Only one survey runs at a time (RunSurvey refuses a
-// second one), so one page at a time uses it.
-PageContext* CurrentPageContext;
+// The page's context lives in ShowPage's frame for as long as the dialog does, and is
+// kept with the dialog itself, so nothing points at it (or through it at the host's block)
+// once the page has ended.
+PageContext* ContextOf(HWND dialog) {
+    return reinterpret_cast<PageContext*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
 
 BOOL OpenPage(HWND dialog, PageContext* context) {
-    CurrentPageContext = context;
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(context));
     if (!context || !context->questions || !context->host) {
         EndDialog(dialog, RESULT_FAILED);
         return TRUE;
     }
-    const HostBlock* host = context->host;
-    InitPanel(host, GetDlgItem(dialog, IDC_PANEL));
-    FormatCaption(dialog, HostText(host, HOST_PRODUCT_TITLE));
-    LoadAnswers(HostText(host, HOST_ANSWERS_PATH), HostText(host, HOST_ANSWERS_SECTION),
-                context->questions);
+    HostStrings host;
+    ReadHostStrings(context->host, &host);
+    InitPanel(host.panelSettingsPath.text, GetDlgItem(dialog, IDC_PANEL));
+    FormatCaption(dialog, host.productTitle.text);
+    LoadAnswers(host.answersPath.text, host.answersSection.text, context->questions);
     FillControls(dialog, context->questions);
     return TRUE;  // the first tab-stop control gets the focus
 }
 
 void LeavePage(HWND dialog, WPARAM wParam, bool save) {
-    PageContext* context = CurrentPageContext;
+    const PageContext* context = ContextOf(dialog);
     if (save && context && context->questions && context->host) {
         CollectAnswers(dialog, context->questions);
-        SaveAnswers(HostText(context->host, HOST_ANSWERS_PATH),
-                    HostText(context->host, HOST_ANSWERS_SECTION), context->questions);
+        // The file and section are read again: the host owns them for the whole call.
+        HostString<HOST_ANSWERS_PATH> path;
+        HostString<HOST_ANSWERS_SECTION> section;
+        ReadHostField(context->host, &path);
+        ReadHostField(context->host, &section);
+        SaveAnswers(path.text, section.text, context->questions);
     }
     EndDialog(dialog, static_cast<INT_PTR>(wParam));
 }

@@ -3,21 +3,47 @@
 // between them, the profile file and GDI.
 #include "panel_win32.h"
 
+#include <cstdint>
+
+#include "panel/dib.h"
 #include "panel/dib_win32.h"
 #include "panel/panel_rules.h"
-
-PanelState Panel;
+#include "survey/host_block.h"
 
 namespace {
 
+constexpr int PANEL_PATH_SIZE = 260;
+constexpr int PANEL_WORD_SIZE = 32;
+
+// One record for the whole process, used by the page on screen. A page fills it when it
+// opens and releases the picture, palette and brush it owns when it is destroyed.
+struct PanelState {
+    int activate;
+    int display;
+    char bitmapPath[PANEL_PATH_SIZE];
+    HWND panelWindow;
+    PackedDib picture;   // owned: global memory, with the layout read when it was loaded
+    HPALETTE palette;    // owned
+    HBRUSH brush;        // owned
+    int fillBackground;
+    uint8_t red, green, blue;
+    char vertical[PANEL_WORD_SIZE];
+    char horizontal[PANEL_WORD_SIZE];
+};
+
+PanelState Panel;
+
 const char SECTION[] = "bitmap";
 
+// A null file reads every key as missing (the profile services would read the system's
+// own settings file instead).
 int ReadInt(const char* key, const char* file) {
-    return static_cast<int>(GetPrivateProfileIntA(SECTION, key, 0, file));
+    return file ? static_cast<int>(GetPrivateProfileIntA(SECTION, key, 0, file)) : 0;
 }
 
 void ReadText(const char* key, char* value, DWORD size, const char* file) {
-    GetPrivateProfileStringA(SECTION, key, "", value, size, file);
+    if (file) GetPrivateProfileStringA(SECTION, key, "", value, size, file);
+    else if (size > 0) value[0] = '\0';
 }
 
 // A relative picture path is taken against the process's current directory; a path whose
@@ -92,6 +118,8 @@ PanelRect StripRect(HWND dialog, HWND panelWindow) {
 }  // namespace
 
 void LoadPanelSettings(const char* file) {
+    // A name the profile services can't take reads as a missing file: every default.
+    if (!ProfilePathFits(file)) file = nullptr;
     PanelState& p = Panel;
     p.activate = ReadInt("activate", file);
     p.display = ReadInt("display", file);
@@ -104,10 +132,10 @@ void LoadPanelSettings(const char* file) {
     ReadText("horizontal", p.horizontal, sizeof p.horizontal, file);
 }
 
-void InitPanel(const HostBlock* host, HWND panelWindow) {
+void InitPanel(const char* settingsFile, HWND panelWindow) {
     // Whatever an earlier page left behind is freed before this page loads its own.
     ReleasePanel();
-    LoadPanelSettings(HostText(host, HOST_PANEL_SETTINGS_PATH));
+    LoadPanelSettings(settingsFile);
     Panel.panelWindow = panelWindow;
     if (panelWindow && PlaceholderShowsPicture(static_cast<uint32_t>(GetWindowLongA(panelWindow, GWL_STYLE))))
         Panel.display = 0;
@@ -121,6 +149,7 @@ void InitPanel(const HostBlock* host, HWND panelWindow) {
 void PaintPanel(HWND dialog) {
     const PanelState& p = Panel;
     if (!p.picture.bytes || !p.activate || !p.display || !p.panelWindow) return;
+    // Place and size come from the layout the loader read; the header is not read again.
     const uint8_t* bits = DibBits(p.picture);
     if (!bits) return;
 

@@ -4,11 +4,12 @@
 #include <windows.h>
 
 #include "questions/answer_rules.h"
+#include "survey/host_block.h"
 
 void LoadAnswers(const char* file, const char* section, Question* table) {
     // A null section would list the file's sections into the answer; a null file would
     // read the system's own settings file.
-    if (file == nullptr || section == nullptr || table == nullptr) return;
+    if (!ProfilePathFits(file) || section == nullptr || table == nullptr) return;
     for (Question* q = table; !IsEndOfQuestions(*q); ++q) {
         // The current answer is the default; it must not share the destination buffer.
         char current[ANSWER_SIZE];
@@ -19,7 +20,7 @@ void LoadAnswers(const char* file, const char* section, Question* table) {
 
 void SaveAnswers(const char* file, const char* section, const Question* table) {
     // Without a file and a section there is nowhere to write.
-    if (file == nullptr || section == nullptr || table == nullptr) return;
+    if (!ProfilePathFits(file) || section == nullptr || table == nullptr) return;
     for (const Question* q = table; !IsEndOfQuestions(*q); ++q)
         WritePrivateProfileStringA(section, q->key, q->answer, file);
 }

@@ -4,12 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "survey.h"
+#include "tests/support/guarded_memory_win32.h"
 #include "tests/support/page_watch_win32.h"
 #include "tests/support/scratch_dir_win32.h"
 #include "tests/support/survey_dll_win32.h"
@@ -369,6 +373,72 @@ TEST_F(SurveyRun, ProblemCallsEndWithoutAPage) {
     EXPECT_FALSE(FileExists());
 }
 
+// A host that fills a field to its last byte leaves no NUL (strncpy does that). Each field
+// is then taken as its bytes up to the field's end: nothing past it is read, not even when
+// the block ends right at an inaccessible page.
+TEST_F(SurveyRun, HostFieldsWithoutNulEndAtTheirField) {
+    const struct {
+        const char* name;
+        bool panel, path, title, section;  // which fields fill their whole size
+        const char* caption;
+    } rows[] = {
+        {"all terminated", false, false, false, false, "Registration for Atlas"},
+        {"panel settings path", true, false, false, false, "Registration for Atlas"},
+        {"answers path", false, true, false, false, "Registration for Atlas"},
+        {"product title", false, false, true, false, ""},  // 912 characters: too long to show
+        {"answers section", false, false, false, true, "Registration for Atlas"},
+        {"all four", true, true, true, true, ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        Unload();
+        DeleteFileA(answers.c_str());
+        Load();
+        SURVEY_HOST_BLOCK filled = host;
+        if (r.panel) std::memset(filled.panelSettingsPath, 'p', sizeof filled.panelSettingsPath);
+        if (r.path) std::memset(filled.answersPath, 'a', sizeof filled.answersPath);
+        if (r.title) std::memset(filled.productTitle, 't', sizeof filled.productTitle);
+        if (r.section) std::memset(filled.answersSection, 's', sizeof filled.answersSection);
+        GuardedBytes block(sizeof filled);
+        ASSERT_NE(block.data(), nullptr);
+        block.Fill(&filled);
+
+        FaultCounter counter;
+        EXPECT_EQ(RunWith(parent, 1, reinterpret_cast<const SURVEY_HOST_BLOCK*>(block.data()),
+                          {{1, {BOX_3D}, {}, IDOK}, {2, {}, {}, IDCANCEL}}),
+                  2);
+        EXPECT_EQ(counter.faults(), 0);
+        ASSERT_EQ(run.seen.size(), 2u);
+        EXPECT_EQ(run.seen[0].caption, r.caption);
+        // Page 1's answers land in the section named by exactly the field's bytes.
+        std::string section = r.section ? std::string(sizeof filled.answersSection, 's')
+                                        : std::string(host.answersSection);
+        char value[64];
+        GetPrivateProfileStringA(section.c_str(), "q_557-1132-752", ABSENT, value, sizeof value,
+                                 answers.c_str());
+        EXPECT_STREQ(value, r.path ? ABSENT : "0");
+    }
+}
+
+// Tab moves the focus from list to list as a user's keys do (the page's modal loop turns
+// the key into the next control), and every list opens as it gets the focus, not only the
+// first one.
+TEST_F(SurveyRun, TabIntoTheSecondAndThirdListOpensThem) {
+    static HWND lists[3];
+    onPage = [](HWND page, int) {
+        for (int i = 0; i < 3; ++i) lists[i] = GetDlgItem(page, (const int[]){LIST_PURCHASE, LIST_USE, LIST_KIDS}[i]);
+        PostMessageA(lists[0], WM_KEYDOWN, VK_TAB, 0);
+        PostMessageA(lists[1], WM_KEYDOWN, VK_TAB, 0);
+        PostMessageA(page, WM_COMMAND, IDCANCEL, 0);
+    };
+    EXPECT_EQ(Run(1, {{1, {}, {}, LEAVE_NOTHING}}), 2);
+    for (int i = 1; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NE(std::find(focusEvents.begin(), focusEvents.end(), lists[i]), focusEvents.end());
+        EXPECT_NE(std::find(dropEvents.begin(), dropEvents.end(), lists[i]), dropEvents.end());
+    }
+}
+
 TEST_F(SurveyRun, SecondCallWhileOneRunsIsRefused) {
     static DoSurveyV2Proc nested;
     static const SURVEY_HOST_BLOCK* nestedHost;
@@ -406,10 +476,35 @@ TEST_F(SurveyRun, CapturesEachPage) {
     CreateDirectoryA(captureDir.c_str(), nullptr);
     EXPECT_EQ(Run(1, {{1, {BOX_3D}, {{LIST_PURCHASE, 3}}, IDOK}, {2, {BOX_FIRST_PRODUCT}, {}, IDOK},
                       {3, {}, {}, IDOK}}), 1);
+    // Each capture is a picture of its own page: a whole window of controls and text, not a
+    // blank or failed copy, and no two pages alike.
+    std::vector<std::string> pixels;
     for (int page = 1; page <= 3; ++page) {
         std::string path = captureDir + "\\page" + std::to_string(page) + ".bmp";
-        EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
+        SCOPED_TRACE(path);
+        std::string file;
+        if (FILE* f = std::fopen(path.c_str(), "rb")) {
+            char buffer[65536];
+            for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) file.append(buffer, n);
+            std::fclose(f);
+        }
+        const size_t headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+        ASSERT_GT(file.size(), headers);
+        ASSERT_EQ(file.compare(0, 2, "BM"), 0);
+        BITMAPINFOHEADER bih;
+        std::memcpy(&bih, file.data() + sizeof(BITMAPFILEHEADER), sizeof bih);
+        EXPECT_GT(bih.biWidth, 200);
+        EXPECT_GT(bih.biHeight, 200);
+        pixels.push_back(file.substr(headers));
+        std::set<uint32_t> colors;
+        for (size_t i = 0; i + 2 < pixels.back().size(); i += 3)
+            colors.insert(static_cast<uint8_t>(pixels.back()[i]) | static_cast<uint8_t>(pixels.back()[i + 1]) << 8 |
+                          static_cast<uint32_t>(static_cast<uint8_t>(pixels.back()[i + 2])) << 16);
+        EXPECT_GE(colors.size(), 3u) << "a blank capture";
     }
+    ASSERT_EQ(pixels.size(), 3u);
+    EXPECT_NE(pixels[0], pixels[1]);
+    EXPECT_NE(pixels[1], pixels[2]);
 }
 
 }  // namespace
