@@ -4,7 +4,7 @@
 # Where the kernel cannot run 32-bit programs (some virtual machines), wine32 cannot start:
 # the PE32 build is still made and its files checked, and the Windows tests and the demo
 # run on the x86-64 build of the same sources under wine64 instead.
-.PHONY: all deps native win32 win64 test demo clean
+.PHONY: all deps native win32 win64 test demo dist clean
 
 WINE32_RUNS = ./tools/wine32-runs.sh
 
@@ -39,5 +39,9 @@ demo: all
 	  echo "demo: this kernel cannot run 32-bit programs: the x86-64 build runs under wine64."; \
 	  $(MAKE) --no-print-directory win64 && ./tools/demo.sh build/win64; fi
 
+# The host kit: dist/survey-<version>/ (see README, "Calling it from a host").
+dist: win32
+	./tools/make-dist.sh build/win32 dist
+
 clean:
-	rm -rf build
+	rm -rf build dist

@@ -1,9 +1,9 @@
 // The exported entry of survey.dll and its load notification.
 #include <windows.h>
 
-#include "host_block.h"
-#include "instance_win32.h"
-#include "navigation.h"
+#include "survey/host_block.h"
+#include "survey/instance_win32.h"
+#include "survey/navigation.h"
 #include "page/page_win32.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD /*reason*/, LPVOID /*reserved*/) {
