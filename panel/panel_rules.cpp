@@ -1,13 +1,13 @@
 #include "panel_rules.h"
 
-namespace {
+#include "survey/text_rules.h"
 
-char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+namespace {
 
 // The start word ("TOP", "LEFT") needs no test of its own: every other word aligns there too.
 Alignment WordAlignment(const char* word, const char* end) {
-    if (SameWordAscii(word, "CENTERED")) return ALIGN_CENTER;
-    if (SameWordAscii(word, end)) return ALIGN_END;
+    if (SameTextIgnoringAsciiCase(word, "CENTERED")) return ALIGN_CENTER;
+    if (SameTextIgnoringAsciiCase(word, end)) return ALIGN_END;
     return ALIGN_START;
 }
 
@@ -21,14 +21,6 @@ int Place(int low, int high, int size, Alignment alignment) {
 }
 
 }  // namespace
-
-bool SameWordAscii(const char* a, const char* b) {
-    if (!a) a = "";
-    if (!b) b = "";
-    for (; *a && *b; ++a, ++b)
-        if (FoldAscii(*a) != FoldAscii(*b)) return false;
-    return *a == *b;
-}
 
 Alignment VerticalAlignment(const char* word) { return WordAlignment(word, "BOTTOM"); }
 

@@ -21,10 +21,6 @@ struct PanelPoint {
     int x, y;
 };
 
-// Compares two words ignoring the case of ASCII letters only, so that the result does not
-// depend on the user's code page. Null compares as the empty word.
-bool SameWordAscii(const char* a, const char* b);
-
 Alignment VerticalAlignment(const char* word);    // "CENTERED", "TOP", "BOTTOM"
 Alignment HorizontalAlignment(const char* word);  // "CENTERED", "LEFT", "RIGHT"
 

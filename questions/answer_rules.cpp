@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "survey/text_rules.h"
+
 namespace {
 
 constexpr size_t ANSWER_CHARS = ANSWER_SIZE - 1;
@@ -20,10 +22,6 @@ void AppendBounded(char (&answer)[ANSWER_SIZE], const char* text, size_t n) {
     if (n > room) n = room;
     std::memcpy(answer + used, text, n);
     answer[used + n] = '\0';
-}
-
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 }  // namespace
@@ -52,22 +50,15 @@ bool AnswerHasCode(const char* answer, const char* code) {
     return false;
 }
 
-bool SameCodeIgnoringCase(const char* a, const char* b) {
-    for (;; ++a, ++b) {
-        if (FoldAscii(*a) != FoldAscii(*b)) return false;
-        if (*a == '\0') return true;
-    }
-}
-
 bool AnswerPicksOption(const char* answer, const char* code) {
-    return answer[0] != '\0' && SameCodeIgnoringCase(answer, code);
+    return answer[0] != '\0' && SameTextIgnoringAsciiCase(answer, code);
 }
 
 int DropListIndexFor(const char* answer, const Choice* list) {
     int selected = 0;
     if (list == nullptr || IsEndOfChoices(list[0])) return selected;
     for (int row = 1; !IsEndOfChoices(list[row]); ++row) {
-        if (SameCodeIgnoringCase(answer, list[row].code)) selected = row - 1;
+        if (SameTextIgnoringAsciiCase(answer, list[row].code)) selected = row - 1;
     }
     return selected;
 }

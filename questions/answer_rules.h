@@ -13,9 +13,7 @@ void CopyAnswer(char (&answer)[ANSWER_SIZE], const char* text);
 // matches. The whole answer (up to 127 characters) is read.
 bool AnswerHasCode(const char* answer, const char* code);
 
-// Option buttons and drop-down lists: a and b are equal when they differ at most in the
-// case of the ASCII letters A to Z. No other byte is folded, whatever the locale says.
-bool SameCodeIgnoringCase(const char* a, const char* b);
+// Option buttons and drop-down lists compare codes with SameTextIgnoringAsciiCase.
 
 // Option buttons: the button with code is checked by answer (never by an empty answer).
 bool AnswerPicksOption(const char* answer, const char* code);

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "survey.h"
+
 struct HostBlock;
 
 enum Direction : int32_t {
@@ -13,14 +15,17 @@ enum Direction : int32_t {
     DIR_BACKWARD = 2,  // go to the previous page
     DIR_STAY = 3,      // show the same page again
 };
+static_assert(DIR_FORWARD == SURVEY_DIR_FORWARD && DIR_BACKWARD == SURVEY_DIR_BACKWARD,
+              "the entry directions hosts pass");
 
 constexpr int PAGE_COUNT = 3;
 
-// Raw page results; the page dialog ends with the button's identifier.
-constexpr int32_t RESULT_NEXT = 1;      // IDOK
-constexpr int32_t RESULT_CANCEL = 2;    // IDCANCEL
-constexpr int32_t RESULT_BACK = 888;    // ID_BACK
-constexpr int32_t RESULT_FAILED = -1;
+// Raw page results, as survey.h promises them to hosts; the page dialog ends with the
+// button's identifier (IDOK, IDCANCEL, ID_BACK), which the page checks against these.
+constexpr int32_t RESULT_NEXT = SURVEY_RESULT_NEXT;
+constexpr int32_t RESULT_CANCEL = SURVEY_RESULT_REGISTER_LATER;
+constexpr int32_t RESULT_BACK = SURVEY_RESULT_BACK;
+constexpr int32_t RESULT_FAILED = SURVEY_RESULT_FAILED;
 constexpr int32_t RESULT_STAY = -2;     // no page produces it
 
 // One raw result per direction, indexed by direction + 1 (DIR_ERROR .. DIR_STAY).

@@ -31,15 +31,6 @@ TEST(PanelRules, AlignmentWords) {
     }
 }
 
-TEST(PanelRules, FoldsAsciiLettersOnly) {
-    // Case folding of letters outside ASCII would depend on the user's code page.
-    EXPECT_TRUE(SameWordAscii("bottom", "BOTTOM"));
-    EXPECT_FALSE(SameWordAscii("\xE9", "\xC9"));
-    EXPECT_FALSE(SameWordAscii("[", "{"));  // '[' + 32 is '{', but neither is a letter
-    EXPECT_TRUE(SameWordAscii(nullptr, ""));
-    EXPECT_FALSE(SameWordAscii("TOP", "TO"));
-}
-
 TEST(PanelRules, PlacesThePictureInTheStrip) {
     // The strip of a page at its usual size: 10,10 to 150,376.
     const PanelRect strip = {10, 10, 150, 376};
