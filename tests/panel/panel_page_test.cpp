@@ -293,6 +293,37 @@ TEST_F(PanelPage, DrawsThePictureAtEachAlignment) {
     }
 }
 
+// Every page reads the settings file as it opens: a file changed while one page is on
+// screen takes effect on the next page of the same survey.
+TEST_F(PanelPage, SettingsChangedBetweenPagesTakeEffectOnTheNextPage) {
+    std::string picture = WriteFile(dir / "gradient.bmp", BuildBmp24(30, 20, Gradient, false));
+    auto settingsWithFill = [&](const char* red) {
+        return Settings{{"activate", "1"}, {"display", "1"}, {"bitmap file", picture},
+                        {"fill background", "1"}, {"red index", red}, {"green index", "0"},
+                        {"blue index", "0"}, {"horizontal", "RIGHT"}, {"vertical", "BOTTOM"}};
+    };
+    WriteSettings(settingsWithFill("200"));
+    std::vector<uint32_t> corner;  // the strip's top-left pixel on each page, in order
+    Watch w;
+    w.onPage = [&](HWND page) {
+        RECT s = StripOf(page);
+        corner.push_back(CaptureClient(page).at(s.left + 1, s.top + 1));
+        if (w.pages == 1) {
+            WriteSettings(settingsWithFill("90"));
+            SendDlgItemMessageA(page, 888, BM_CLICK, 0, 0);  // Back: on to page 2
+        }
+    };
+    watch = &w;
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, Tick);
+    int result = doSurvey(0, parent, ENTRY_BACKWARD, &host);
+    KillTimer(nullptr, timer);
+    watch = nullptr;
+    EXPECT_EQ(result, SURVEY_RESULT_REGISTER_LATER);
+    ASSERT_EQ(corner.size(), 2u);
+    EXPECT_EQ(corner[0], 0xC80000u);
+    EXPECT_EQ(corner[1], 0x5A0000u);
+}
+
 TEST_F(PanelPage, PagesThatDrawNothing) {
     const PageLook plain = Plain();
     std::string picture = WriteFile(dir / "gradient.bmp", BuildBmp24(30, 20, Gradient, false));
