@@ -399,15 +399,13 @@ TEST_F(SurveyRun, HostFieldsWithoutNulEndAtTheirField) {
         if (r.path) std::memset(filled.answersPath, 'a', sizeof filled.answersPath);
         if (r.title) std::memset(filled.productTitle, 't', sizeof filled.productTitle);
         if (r.section) std::memset(filled.answersSection, 's', sizeof filled.answersSection);
-        GuardedBytes block(sizeof filled);
-        ASSERT_NE(block.data(), nullptr);
-        block.Fill(&filled);
-
-        FaultCounter counter;
+        GuardedBytes block(&filled, sizeof filled);
+        GuardFaults faults(block);
+        ASSERT_TRUE(faults.installed());
         EXPECT_EQ(RunWith(parent, 1, reinterpret_cast<const SURVEY_HOST_BLOCK*>(block.data()),
                           {{1, {BOX_3D}, {}, IDOK}, {2, {}, {}, IDCANCEL}}),
                   2);
-        EXPECT_EQ(counter.faults(), 0);
+        EXPECT_EQ(faults.faults(), 0);
         ASSERT_EQ(run.seen.size(), 2u);
         EXPECT_EQ(run.seen[0].caption, r.caption);
         // Page 1's answers land in the section named by exactly the field's bytes.

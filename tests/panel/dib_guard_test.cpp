@@ -16,64 +16,6 @@
 
 namespace {
 
-// A copy of the bytes whose last one lies just before a PAGE_NOACCESS page.
-class GuardedBlock {
-public:
-    explicit GuardedBlock(const std::vector<uint8_t>& bytes) : guarded_(bytes.size()) {
-        if (guarded_.data() && !bytes.empty()) guarded_.Fill(bytes.data());
-    }
-    uint8_t* data() const { return reinterpret_cast<uint8_t*>(guarded_.data()); }
-    uint32_t size() const { return static_cast<uint32_t>(guarded_.size()); }
-
-private:
-    GuardedBytes guarded_;
-};
-
-// Access faults in the no-access page right after a block, counted as they are raised.
-// The page is then opened for reading so that the faulting read completes: a drawing call
-// may catch the fault inside itself or (under wine64) not at all, and either way the
-// count is what is looked at.
-class GuardFaults {
-public:
-    explicit GuardFaults(const GuardedBlock& block) {
-        SYSTEM_INFO info;
-        GetSystemInfo(&info);
-        s_page = info.dwPageSize;
-        s_start = block.data() + block.size();
-        s_faults = 0;
-        handler_ = AddVectoredExceptionHandler(1, Count);
-    }
-    ~GuardFaults() {
-        if (handler_) RemoveVectoredExceptionHandler(handler_);
-        DWORD old;
-        if (s_faults) VirtualProtect(s_start, s_page, PAGE_NOACCESS, &old);
-        s_start = nullptr;
-    }
-    GuardFaults(const GuardFaults&) = delete;
-    GuardFaults& operator=(const GuardFaults&) = delete;
-
-    bool installed() const { return handler_ != nullptr; }
-    LONG faults() const { return s_faults; }
-
-private:
-    static LONG CALLBACK Count(EXCEPTION_POINTERS* e) {
-        const EXCEPTION_RECORD* r = e->ExceptionRecord;
-        if (r->ExceptionCode != EXCEPTION_ACCESS_VIOLATION || r->NumberParameters < 2 || !s_start)
-            return EXCEPTION_CONTINUE_SEARCH;
-        const auto* at = reinterpret_cast<const uint8_t*>(r->ExceptionInformation[1]);
-        if (at < s_start || at >= s_start + s_page) return EXCEPTION_CONTINUE_SEARCH;
-        ++s_faults;
-        DWORD old;
-        if (!VirtualProtect(s_start, s_page, PAGE_READONLY, &old)) return EXCEPTION_CONTINUE_SEARCH;
-        return EXCEPTION_CONTINUE_EXECUTION;
-    }
-
-    static inline uint8_t* s_start = nullptr;
-    static inline size_t s_page = 0;
-    static inline volatile LONG s_faults = 0;
-    void* handler_ = nullptr;
-};
-
 // A 32-bit DIB section of the picture's size, selected into a memory DC.
 class Canvas {
 public:
@@ -194,7 +136,7 @@ TEST(DibGuarded, NothingReadsPastTheBlock) {
         std::memcpy(header, file.data(), sizeof header);
         const uint32_t body = DibBodySize(header, file.size());
         ASSERT_GT(body, 0u);
-        GuardedBlock block(std::vector<uint8_t>(file.begin() + 14, file.begin() + 14 + body));
+        GuardedBytes block(file.data() + 14, body);
         ASSERT_NE(block.data(), nullptr);
         GuardFaults count(block);
         ASSERT_TRUE(count.installed());
@@ -231,7 +173,7 @@ TEST(DibGuarded, NothingReadsPastTheBlock) {
 // of a 48-byte block.
 TEST(DibGuarded, AReadPastTheBlockIsCounted) {
     const std::vector<uint8_t> file = BuildBmp(Masked(44, 32, 1, 1));
-    GuardedBlock block(std::vector<uint8_t>(file.begin() + 14, file.end()));
+    GuardedBytes block(file.data() + 14, file.size() - 14);
     ASSERT_NE(block.data(), nullptr);
     ASSERT_EQ(block.size(), 48u);
     GuardFaults count(block);

@@ -189,14 +189,19 @@ protected:
             look.strip = StripOf(page);
             if (extra) extra(page);
         };
+        EXPECT_EQ(RunWatched(w), SURVEY_RESULT_REGISTER_LATER);
+        EXPECT_EQ(w.pages, 1);
+        return look;
+    }
+
+    // Runs the survey from its last page with w looking at each page as it opens.
+    int RunWatched(Watch& w) {
         watch = &w;
         UINT_PTR timer = SetTimer(nullptr, 0, 10, Tick);
         int result = doSurvey(0, parent, ENTRY_BACKWARD, &host);
         KillTimer(nullptr, timer);
         watch = nullptr;
-        EXPECT_EQ(result, SURVEY_RESULT_REGISTER_LATER);
-        EXPECT_EQ(w.pages, 1);
-        return look;
+        return result;
     }
 
     // The same page with no panel settings at all.
@@ -313,12 +318,7 @@ TEST_F(PanelPage, SettingsChangedBetweenPagesTakeEffectOnTheNextPage) {
             SendDlgItemMessageA(page, 888, BM_CLICK, 0, 0);  // Back: on to page 2
         }
     };
-    watch = &w;
-    UINT_PTR timer = SetTimer(nullptr, 0, 10, Tick);
-    int result = doSurvey(0, parent, ENTRY_BACKWARD, &host);
-    KillTimer(nullptr, timer);
-    watch = nullptr;
-    EXPECT_EQ(result, SURVEY_RESULT_REGISTER_LATER);
+    EXPECT_EQ(RunWatched(w), SURVEY_RESULT_REGISTER_LATER);
     ASSERT_EQ(corner.size(), 2u);
     EXPECT_EQ(corner[0], 0xC80000u);
     EXPECT_EQ(corner[1], 0x5A0000u);
@@ -468,12 +468,7 @@ TEST_F(PanelPage, TwoHundredPagesFreeEverythingTheyCreate) {
             SendMessageA(page, WM_PALETTECHANGED, reinterpret_cast<WPARAM>(parent), 0);
             SendMessageA(page, WM_PALETTECHANGED, reinterpret_cast<WPARAM>(page), 0);
         };
-        watch = &w;
-        UINT_PTR timer = SetTimer(nullptr, 0, 10, Tick);
-        int result = doSurvey(0, parent, ENTRY_BACKWARD, &host);
-        KillTimer(nullptr, timer);
-        watch = nullptr;
-        ASSERT_EQ(result, SURVEY_RESULT_REGISTER_LATER) << "page " << i;
+        ASSERT_EQ(RunWatched(w), SURVEY_RESULT_REGISTER_LATER) << "page " << i;
         ASSERT_EQ(w.pages, 1) << "page " << i;
     }
     EXPECT_EQ(ledger.brushes, PAGES) << "a brush whenever the panel is active";
