@@ -27,6 +27,20 @@ const StepSyntax PILOT_STEPS[] = {
     {"back", PILOT_BACK, ARGS_NONE, "back"},
     {"later", PILOT_LATER, ARGS_NONE, "later"},
     {"close", PILOT_CLOSE, ARGS_NONE, "close"},
+    {"show", PILOT_SHOW, ARGS_ONE, "show TEXT"},
+    {"press", PILOT_PRESS, ARGS_ONE, "press LABEL"},
+    {"key", PILOT_KEY, ARGS_ONE, "key KEYS"},
+};
+
+struct KeyName {
+    const char* name;
+    int virtualKey;
+};
+
+// The platform's virtual-key codes of the named keys.
+const KeyName PILOT_KEY_NAMES[] = {
+    {"Tab", 0x09}, {"Enter", 0x0D}, {"Esc", 0x1B}, {"Space", 0x20},
+    {"Left", 0x25}, {"Up", 0x26},   {"Right", 0x27}, {"Down", 0x28},
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -75,7 +89,8 @@ bool ParseLine(const std::string& line, int number, std::vector<PilotStep>* step
         if (name == s.name) syntax = &s;
     if (!syntax) {
         *error = "unknown step \"" + name +
-                 "\" (steps: caption, wait, select, check, clear, choose, next, back, later, close)";
+                 "\" (steps: caption, wait, select, check, clear, choose, next, back, later, close, "
+                 "show, press, key)";
         return false;
     }
 
@@ -101,6 +116,11 @@ bool ParseLine(const std::string& line, int number, std::vector<PilotStep>* step
         }
     }
 
+    if (syntax->action == PILOT_KEY) {
+        std::vector<PilotKey> keys;
+        if (!ParsePilotKeys(args[0], &keys, error)) return false;
+    }
+
     PilotStep step{syntax->action, number, args.size() > 0 ? args[0] : "", args.size() > 1 ? args[1] : ""};
     steps->push_back(step);
     return true;
@@ -122,6 +142,40 @@ bool ParsePilotScript(const std::string& text, std::vector<PilotStep>* steps, st
             return false;
         }
         pos = eol + 1;
+    }
+    return true;
+}
+
+bool ParsePilotKeys(const std::string& text, std::vector<PilotKey>* keys, std::string* error) {
+    keys->clear();
+    size_t i = SkipBlanks(text, 0);
+    while (i < text.size()) {
+        size_t end = i;
+        while (end < text.size() && !IsBlank(text[end])) ++end;
+        std::string word = text.substr(i, end - i);
+        PilotKey key{0, false};
+        std::string name = word;
+        if (name.compare(0, 4, "Alt+") == 0 && name.size() > 4) {
+            key.alt = true;
+            name = name.substr(4);
+        }
+        if (name.size() == 1 && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
+            key.virtualKey = name[0];
+        else if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z')
+            key.virtualKey = name[0] - 'a' + 'A';
+        for (const KeyName& k : PILOT_KEY_NAMES)
+            if (name == k.name) key.virtualKey = k.virtualKey;
+        if (key.virtualKey == 0) {
+            *error = "unknown key \"" + word + "\" (keys: Tab, Enter, Esc, Space, Up, Down, Left, "
+                     "Right, a letter or digit, each also after Alt+)";
+            return false;
+        }
+        keys->push_back(key);
+        i = SkipBlanks(text, end);
+    }
+    if (keys->empty()) {
+        *error = "expected key KEYS";
+        return false;
     }
     return true;
 }

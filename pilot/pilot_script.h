@@ -16,7 +16,22 @@ enum PilotAction {
     PILOT_BACK,     // back: press 888 ("<< &Back")
     PILOT_LATER,    // later: press 2 ("&Register Later", or a host page's Cancel)
     PILOT_CLOSE,    // close: close the page from its system menu, as its close box does
+    PILOT_SHOW,     // show TEXT: wait until a window with the caption shows TEXT (a wizard's
+                    // page changes inside one window); that window becomes the page
+    PILOT_PRESS,    // press LABEL: press the button labelled LABEL, whatever its identifier
+    PILOT_KEY,      // key KEYS: type keys to the page as a person does ("Tab Down Enter")
 };
+
+// One key of a key step: a virtual-key code, with Alt held or not.
+struct PilotKey {
+    int virtualKey;
+    bool alt;
+};
+
+// Parses the keys of a key step: names separated by blanks, each "Tab", "Enter", "Esc",
+// "Space", "Up", "Down", "Left", "Right", a letter or digit, or any of them after "Alt+".
+// On an error returns false and says which name is unknown.
+bool ParsePilotKeys(const std::string& text, std::vector<PilotKey>* keys, std::string* error);
 
 struct PilotStep {
     PilotAction action;

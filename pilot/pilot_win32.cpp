@@ -32,6 +32,13 @@ const char PILOT_USAGE[] =
     "  next | back | later  press the button with identifier 1, 888 or 2\n"
     "                       (Next >>, << Back, Register Later)\n"
     "  close                close the page from its system menu\n"
+    "  show TEXT            wait until a window with the caption shows TEXT somewhere (a\n"
+    "                       wizard changes pages inside one window); it becomes the page\n"
+    "  press LABEL          press the page's button labelled LABEL (Next >, < Back,\n"
+    "                       Install, Finish...), whatever its identifier\n"
+    "  key KEYS             type keys to the page, brought to the front, as a person does:\n"
+    "                       Tab, Enter, Esc, Space, Up, Down, Left, Right, a letter or\n"
+    "                       digit, each also as Alt+KEY (key Tab Down Enter Alt+N)\n"
     "A step that needs a page and has none waits for one first. Each step, waits included,\n"
     "ends within the timeout (default 10 s).\n"
     "Exit status: 0 done, 1 a step failed, 2 a bad command line or script.\n";
@@ -333,7 +340,7 @@ void LetPagePaint(const PilotRun& run, HWND page) {
 }
 
 bool SavePicture(PilotRun& run, const PilotStep& step) {
-    if (!run.page || PageGone(run.page)) return true;
+    if (!run.page || PageGone(run.page) || run.pictureName.empty()) return true;
     CloseDroppedLists(run, run.page);
     LetPagePaint(run, run.page);
     std::string path = run.outDir + run.pictureName + ".png";
@@ -341,6 +348,108 @@ bool SavePicture(PilotRun& run, const PilotStep& step) {
     if (!SaveWindowPicture(run.page, path, &error)) return Fail(run, step, error);
     std::printf("pilot: %s -> %s\n", Quoted(WindowText(run.page)).c_str(), path.c_str());
     std::fflush(stdout);
+    return true;
+}
+
+// --- Any window's texts, buttons and keys ----------------------------------------------
+
+struct TextSearch {
+    const std::string* text;
+    bool buttonsOnly;  // a button labelled exactly text; otherwise any text containing it
+    HWND found;
+};
+
+BOOL CALLBACK FindTextProc(HWND child, LPARAM lParam) {
+    TextSearch* search = reinterpret_cast<TextSearch*>(lParam);
+    if (!IsWindowVisible(child)) return TRUE;
+    std::string text = StripAccessKeys(WindowText(child));
+    bool match = search->buttonsOnly ? IsClass(child, "Button") && text == StripAccessKeys(*search->text)
+                                     : text.find(StripAccessKeys(*search->text)) != std::string::npos;
+    if (match) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindText(HWND window, const std::string& text, bool buttonsOnly) {
+    TextSearch search{&text, buttonsOnly, nullptr};
+    EnumChildWindows(window, FindTextProc, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct ShownSearch {
+    const std::string* caption;
+    const std::string* text;
+    HWND found;
+};
+
+BOOL CALLBACK FindShownProc(HWND window, LPARAM lParam) {
+    ShownSearch* search = reinterpret_cast<ShownSearch*>(lParam);
+    if (IsWindowVisible(window) && CaptionMatches(*search->caption, WindowText(window)) &&
+        FindText(window, *search->text, false)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool WaitShown(PilotRun& run, const PilotStep& step) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        ShownSearch search{&run.caption, &step.label, nullptr};
+        EnumWindows(FindShownProc, reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            run.page = search.found;
+            run.pictureName.clear();  // a wizard's own pages are not pictured
+            SendBounded(run, search.found, WM_NULL, 0, 0);
+            return true;
+        }
+        if (GetTickCount() - start >= run.timeoutMs) break;
+        Sleep(50);
+    }
+    std::string texts;
+    if (HWND window = FindPage(run.caption, nullptr, nullptr)) {
+        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            std::string text = WindowText(child);
+            if (IsWindowVisible(child) && !text.empty()) texts += (texts.empty() ? "" : ", ") + Quoted(text);
+        }
+    }
+    return Fail(run, step, "no window captioned " + Quoted(run.caption) + " shows " + Quoted(step.label) +
+                               "; its texts: " + (texts.empty() ? "none" : texts));
+}
+
+bool PressButton(PilotRun& run, const PilotStep& step) {
+    HWND button = FindText(run.page, step.label, true);
+    if (!button) return Fail(run, step, "the page has no button labelled " + Quoted(step.label));
+    if (!IsWindowEnabled(button)) return Fail(run, step, "the button is disabled");
+    // Posted, not sent: a button may start something modal (a survey) that outlasts any wait.
+    PostMessageA(button, BM_CLICK, 0, 0);
+    return true;
+}
+
+void KeyEvent(WORD virtualKey, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+bool TypeKeys(PilotRun& run, const PilotStep& step) {
+    std::vector<PilotKey> keys;
+    std::string error;
+    if (!ParsePilotKeys(step.label, &keys, &error)) return Fail(run, step, error);
+    SetForegroundWindow(run.page);
+    for (const PilotKey& key : keys) {
+        if (key.alt) KeyEvent(VK_MENU, false);
+        KeyEvent(static_cast<WORD>(key.virtualKey), false);
+        KeyEvent(static_cast<WORD>(key.virtualKey), true);
+        if (key.alt) KeyEvent(VK_MENU, true);
+        // Each key is handled before the next, as a person's keys would be.
+        Sleep(150);
+        if (!PageGone(run.page)) SendBounded(run, run.page, WM_NULL, 0, 0);
+    }
     return true;
 }
 
@@ -376,12 +485,15 @@ bool RunStep(PilotRun& run, const PilotStep& step) {
         if (!SavePicture(run, step)) return false;
         return WaitForPage(run, step, step.label);
     }
+    if (step.action == PILOT_SHOW) return WaitShown(run, step);
     if ((!run.page || PageGone(run.page)) && !WaitForPage(run, step, "")) return false;
     switch (step.action) {
     case PILOT_SELECT: return SelectEntry(run, step);
     case PILOT_CHECK: return SetBox(run, step, CONTROL_CHECKBOX, true);
     case PILOT_CLEAR: return SetBox(run, step, CONTROL_CHECKBOX, false);
     case PILOT_CHOOSE: return SetBox(run, step, CONTROL_RADIO, true);
+    case PILOT_PRESS: return PressButton(run, step);
+    case PILOT_KEY: return TypeKeys(run, step);
     default: return LeavePage(run, step);
     }
 }

@@ -23,7 +23,10 @@ TEST(PilotScript, ParsesEveryStepWithItsArguments) {
         "wait\n"
         "back\r\n"
         "later\n"
-        "close";
+        "close\n"
+        "show Choose Install Location\n"
+        "press \"< &Back\"\n"
+        "key Tab Down Alt+N";
     std::vector<PilotStep> steps;
     std::string error;
     ASSERT_TRUE(ParsePilotScript(script, &steps, &error)) << error;
@@ -46,6 +49,9 @@ TEST(PilotScript, ParsesEveryStepWithItsArguments) {
         {PILOT_BACK, 12, "", ""},
         {PILOT_LATER, 13, "", ""},
         {PILOT_CLOSE, 14, "", ""},
+        {PILOT_SHOW, 15, "Choose Install Location", ""},
+        {PILOT_PRESS, 16, "< &Back", ""},
+        {PILOT_KEY, 17, "Tab Down Alt+N", ""},
     };
     ASSERT_EQ(steps.size(), sizeof expected / sizeof expected[0]);
     for (size_t i = 0; i < steps.size(); ++i) {
@@ -55,6 +61,42 @@ TEST(PilotScript, ParsesEveryStepWithItsArguments) {
         EXPECT_EQ(steps[i].label, expected[i].label);
         EXPECT_EQ(steps[i].entry, expected[i].entry);
     }
+}
+
+TEST(PilotScript, KeysAsAPersonTypesThem) {
+    const struct {
+        const char* text;
+        std::vector<PilotKey> keys;  // empty: refused
+    } rows[] = {
+        {"Tab", {{0x09, false}}},
+        {"  Down Down\tEnter ", {{0x28, false}, {0x28, false}, {0x0D, false}}},
+        {"Space Esc Up Left Right", {{0x20, false}, {0x1B, false}, {0x26, false}, {0x25, false}, {0x27, false}}},
+        {"Alt+N alt+n", {}},  // "alt+" is not the Alt prefix, so "alt+n" is no key
+        {"Alt+N Alt+b 7", {{'N', true}, {'B', true}, {'7', false}}},
+        {"Alt+", {}},
+        {"Return", {}},
+        {"", {}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.text);
+        std::vector<PilotKey> keys;
+        std::string error;
+        bool parsed = ParsePilotKeys(r.text, &keys, &error);
+        EXPECT_EQ(parsed, !r.keys.empty()) << error;
+        if (!parsed) {
+            EXPECT_FALSE(error.empty());
+            continue;
+        }
+        ASSERT_EQ(keys.size(), r.keys.size());
+        for (size_t i = 0; i < keys.size(); ++i) {
+            EXPECT_EQ(keys[i].virtualKey, r.keys[i].virtualKey) << i;
+            EXPECT_EQ(keys[i].alt, r.keys[i].alt) << i;
+        }
+    }
+    std::vector<PilotStep> steps;
+    std::string error;
+    EXPECT_FALSE(ParsePilotScript("key Tab Return", &steps, &error));
+    EXPECT_NE(error.find("line 1: unknown key \"Return\""), std::string::npos) << error;
 }
 
 TEST(PilotScript, BlankEntryCanBeSelectedByQuotingIt) {
@@ -71,7 +113,9 @@ TEST(PilotScript, ErrorsNameTheLineAndWhatIsWrong) {
         const char* error;
     };
     const Row rows[] = {
-        {"next\npress Finish\n", "line 2: unknown step \"press\""},
+        {"next\npush Finish\n", "line 2: unknown step \"push\""},
+        {"press\n", "line 1: expected press LABEL"},
+        {"show\n", "line 1: expected show TEXT"},
         {"check\n", "line 1: expected check LABEL"},
         {"check \"\"\n", "line 1: expected check LABEL"},
         {"next now\n", "line 1: expected next"},
