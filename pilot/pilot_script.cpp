@@ -41,6 +41,7 @@ struct KeyName {
 const KeyName PILOT_KEY_NAMES[] = {
     {"Tab", 0x09}, {"Enter", 0x0D}, {"Esc", 0x1B}, {"Space", 0x20},
     {"Left", 0x25}, {"Up", 0x26},   {"Right", 0x27}, {"Down", 0x28},
+    {"Home", 0x24}, {"End", 0x23},
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -167,7 +168,7 @@ bool ParsePilotKeys(const std::string& text, std::vector<PilotKey>* keys, std::s
             if (name == k.name) key.virtualKey = k.virtualKey;
         if (key.virtualKey == 0) {
             *error = "unknown key \"" + word + "\" (keys: Tab, Enter, Esc, Space, Up, Down, Left, "
-                     "Right, a letter or digit, each also after Alt+)";
+                     "Right, Home, End, a letter or digit, each also after Alt+)";
             return false;
         }
         keys->push_back(key);

@@ -29,7 +29,8 @@ struct PilotKey {
 };
 
 // Parses the keys of a key step: names separated by blanks, each "Tab", "Enter", "Esc",
-// "Space", "Up", "Down", "Left", "Right", a letter or digit, or any of them after "Alt+".
+// "Space", "Up", "Down", "Left", "Right", "Home", "End", a letter or digit, or any of them
+// after "Alt+".
 // On an error returns false and says which name is unknown.
 bool ParsePilotKeys(const std::string& text, std::vector<PilotKey>* keys, std::string* error);
 

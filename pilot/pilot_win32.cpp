@@ -37,8 +37,8 @@ const char PILOT_USAGE[] =
     "  press LABEL          press the page's button labelled LABEL (Next >, < Back,\n"
     "                       Install, Finish...), whatever its identifier\n"
     "  key KEYS             type keys to the page, brought to the front, as a person does:\n"
-    "                       Tab, Enter, Esc, Space, Up, Down, Left, Right, a letter or\n"
-    "                       digit, each also as Alt+KEY (key Tab Down Enter Alt+N)\n"
+    "                       Tab, Enter, Esc, Space, Up, Down, Left, Right, Home, End, a\n"
+    "                       letter or digit, each also as Alt+KEY (key Tab Down Enter Alt+N)\n"
     "A step that needs a page and has none waits for one first. Each step, waits included,\n"
     "ends within the timeout (default 10 s).\n"
     "Exit status: 0 done, 1 a step failed, 2 a bad command line or script.\n";
@@ -127,10 +127,8 @@ bool WaitForPage(PilotRun& run, const PilotStep& step, const std::string& name) 
             run.page = found;
             run.pictureName = PictureName(name, ++run.pagesSeen);
             // Sent messages are handled in order: once this one is answered, the page has
-            // finished opening.
+            // finished opening. A list that opened on focus stays open, as a person sees it.
             SendBounded(run, found, WM_NULL, 0, 0);
-            // A list that opened on focus covers the page and would follow the pointer.
-            CloseDroppedLists(run, found);
             return true;
         }
         if (GetTickCount() - start >= run.timeoutMs) break;

@@ -35,6 +35,9 @@ if [ -z "${DISPLAY:-}" ]; then
   done
   [ -s "$workdir/display" ] || { echo "x11-session: Xvfb gave no display within 10 s" >&2; exit 1; }
   export DISPLAY=:$(head -n1 "$workdir/display")
+  # The pointer starts in the middle of the screen, over a centred page, where a list that
+  # opens under it would follow it and pick the entry it rests on: it waits in a corner.
+  xdotool mousemove 0 0
 fi
 
 # The prefix is made once, under a lock, with the display it will be used with.

@@ -13,7 +13,8 @@ packages=(
   # the x86-64 build and wine64: the Windows tests on kernels that cannot run 32-bit programs
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine64
-  xvfb xauth fonts-wine
+  xvfb xauth fonts-wine xdotool
+  nsis
 )
 for p in "${packages[@]}"; do have_pkg "$p" || need+=("$p"); done
 [ ${#need[@]} -eq 0 ] && exit 0

@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$1 cc=$2 work=$(realpath -m "$3"); shift 3
 rm -rf "$work"
 kit=$("$here/../../tools/make-dist.sh" "$build" "$work")
-for f in survey.dll survey.h libsurvey.dll.a survey.def HOSTING.md; do
+for f in survey.dll survey.h libsurvey.dll.a survey.def HOSTING.md Survey.nsh; do
   [ -s "$kit/$f" ] || { echo "kit-check: $f missing from $kit" >&2; exit 1; }
 done
 grep -q '^    DoSurveyV2@16 @1' "$kit/survey.def" || { echo "kit-check: survey.def lacks DoSurveyV2@16" >&2; exit 1; }

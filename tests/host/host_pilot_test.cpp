@@ -315,7 +315,7 @@ const std::vector<Walk>& Walks() {
          "the list has no entry \"Sometimes\"; its entries: \" \", \"Yes\", \"No\""},
         {"no-such-page", "", "caption Nobody's Page\nwait\n", 1, {}, false, {}, {},
          "no page captioned \"Nobody's Page\" appeared within 1.0 s; windows shown: ", "1"},
-        {"bad-script", "", "next\npress Finish\n", 2, {}, false, {}, {}, "line 2: unknown step \"press\""},
+        {"bad-script", "", "next\npush Finish\n", 2, {}, false, {}, {}, "line 2: unknown step \"push\""},
     };
     return walks;
 }

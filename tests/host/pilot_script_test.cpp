@@ -71,6 +71,7 @@ TEST(PilotScript, KeysAsAPersonTypesThem) {
         {"Tab", {{0x09, false}}},
         {"  Down Down\tEnter ", {{0x28, false}, {0x28, false}, {0x0D, false}}},
         {"Space Esc Up Left Right", {{0x20, false}, {0x1B, false}, {0x26, false}, {0x25, false}, {0x27, false}}},
+        {"Home End", {{0x24, false}, {0x23, false}}},
         {"Alt+N alt+n", {}},  // "alt+" is not the Alt prefix, so "alt+n" is no key
         {"Alt+N Alt+b 7", {{'N', true}, {'B', true}, {'7', false}}},
         {"Alt+", {}},
