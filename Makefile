@@ -39,7 +39,7 @@ demo: all
 	  echo "demo: this kernel cannot run 32-bit programs: the x86-64 build runs under wine64."; \
 	  $(MAKE) --no-print-directory win64 && ./tools/demo.sh build/win64; fi
 
-# The host kit: dist/survey-<version>/ (see README, "Calling it from a host").
+# The host kit: dist/survey-<version>/ (see README, "Hosting the survey").
 dist: win32
 	./tools/make-dist.sh build/win32 dist
 

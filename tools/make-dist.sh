@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # make-dist.sh BUILD_DIR OUT_ROOT: puts together what a host author downloads, in
 # OUT_ROOT/survey-<version>/: survey.dll, survey.h, the MinGW import library, a .def for
-# MSVC's lib, the README's host section as HOSTING.md and, when there is one, the NSIS
-# include. The version is read from the DLL's version resource script. Prints the folder.
+# MSVC's lib, the NSIS include, and the README's host section as HOSTING.md with its
+# picture. The version is read from the DLL's version resource script. Prints the folder.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "$1")
@@ -19,10 +19,11 @@ rm -rf "$kit"
 mkdir -p "$kit"
 cp "$build/bin/survey.dll" "$build/lib/libsurvey.dll.a" "$root/include/survey.h" "$kit/"
 cp "$root/dll/survey_import.def" "$kit/survey.def"
-if [ -f "$root/nsis/Survey.nsh" ]; then cp "$root/nsis/Survey.nsh" "$kit/"; fi
+cp "$root/nsis/Survey.nsh" "$kit/"
 {
   echo "# Hosting survey.dll $version"
-  echo
-  sed -n '/^## Calling it from a host$/,/^## /{/^## Calling it from a host$/d;/^## /d;p}' "$root/README.md"
+  sed -n '/^## Hosting the survey$/,/^## /{/^## Hosting the survey$/d;/^## /d;p}' "$root/README.md" |
+    sed 's/^###/##/; s|(docs/installer-survey.png)|(installer-survey.png)|'
 } >"$kit/HOSTING.md"
+cp "$root/docs/installer-survey.png" "$kit/"
 echo "$kit"
