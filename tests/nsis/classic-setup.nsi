@@ -1,4 +1,5 @@
-; A classic-UI installer (no Modern UI) whose first page is the survey, for the tests.
+; A classic-UI installer (no Modern UI) for the tests: the survey is its first page, or
+; with SURVEY_LAST its last, after the installation.
 !ifndef UNICODE_INSTALLER
   Unicode false
 !else
@@ -18,9 +19,14 @@ ShowInstDetails show
 !include "Survey.nsh"
 !include "page-log.nsh"
 
-!insertmacro SURVEY_PAGE
+!ifndef SURVEY_LAST
+  !insertmacro SURVEY_PAGE
+!endif
 Page directory LogPage.directory
 Page instfiles LogPage.instfiles
+!ifdef SURVEY_LAST
+  !insertmacro SURVEY_PAGE
+!endif
 
 !insertmacro LOG_FUNCTION directory
 !insertmacro LOG_FUNCTION instfiles
