@@ -4,7 +4,7 @@
 # Where the kernel cannot run 32-bit programs (some virtual machines), wine32 cannot start:
 # the PE32 build is still made and its files checked, and the Windows tests and the demo
 # run on the x86-64 build of the same sources under wine64 instead.
-.PHONY: all deps native win32 win64 test demo dist clean
+.PHONY: all deps native win32 win64 test demo dist bench clean
 
 WINE32_RUNS = ./tools/wine32-runs.sh
 
@@ -38,6 +38,11 @@ demo: all
 	@if $(WINE32_RUNS); then ./tools/demo.sh build/win32; else \
 	  echo "demo: this kernel cannot run 32-bit programs: the x86-64 build runs under wine64."; \
 	  $(MAKE) --no-print-directory win64 && ./tools/demo.sh build/win64; fi
+
+# Figures, never pass/fail on time: the DLL's size and imports, the 1000-survey soak.
+bench: win32
+	@if ! $(WINE32_RUNS); then $(MAKE) --no-print-directory win64; fi
+	./tools/bench.sh
 
 # The host kit: dist/survey-<version>/ (see README, "Hosting the survey").
 dist: win32

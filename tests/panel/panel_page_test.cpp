@@ -14,7 +14,7 @@
 
 #include "survey.h"
 #include "tests/support/bmp_builder.h"
-#include "tests/support/import_patch_win32.h"
+#include "tests/support/resource_ledger_win32.h"
 #include "tests/support/page_watch_win32.h"
 #include "tests/support/scratch_dir_win32.h"
 #include "tests/support/survey_dll_win32.h"
@@ -401,53 +401,9 @@ TEST_F(PanelPage, RelativePictureResolvesAgainstTheCurrentDirectory) {
     EXPECT_TRUE(SamePixels(look.pixels, Expected(plain, false, 0, plain.strip.left, plain.strip.top, 30, 20, Gradient)));
 }
 
-// What survey.dll creates and frees, counted through its own import table.
-struct Ledger {
-    std::set<void*> gdiLive, blocksLive;
-    int palettes = 0, brushes = 0, blocks = 0, failedFrees = 0;
-};
-Ledger ledger;
-decltype(&CreatePalette) realCreatePalette;
-decltype(&CreateSolidBrush) realCreateSolidBrush;
-decltype(&DeleteObject) realDeleteObject;
-decltype(&GlobalAlloc) realGlobalAlloc;
-decltype(&GlobalFree) realGlobalFree;
-
-HPALETTE WINAPI CountCreatePalette(const LOGPALETTE* p) {
-    HPALETTE h = realCreatePalette(p);
-    if (h) ledger.gdiLive.insert(h), ++ledger.palettes;
-    return h;
-}
-HBRUSH WINAPI CountCreateSolidBrush(COLORREF c) {
-    HBRUSH h = realCreateSolidBrush(c);
-    if (h) ledger.gdiLive.insert(h), ++ledger.brushes;
-    return h;
-}
-BOOL WINAPI CountDeleteObject(HGDIOBJ h) {
-    BOOL ok = realDeleteObject(h);
-    if (!ok) ++ledger.failedFrees;
-    ledger.gdiLive.erase(h);
-    return ok;
-}
-HGLOBAL WINAPI CountGlobalAlloc(UINT flags, SIZE_T size) {
-    HGLOBAL h = realGlobalAlloc(flags, size);
-    if (h) ledger.blocksLive.insert(h), ++ledger.blocks;
-    return h;
-}
-HGLOBAL WINAPI CountGlobalFree(HGLOBAL h) {
-    HGLOBAL left = realGlobalFree(h);
-    if (left) ++ledger.failedFrees;
-    ledger.blocksLive.erase(h);
-    return left;
-}
-
 TEST_F(PanelPage, TwoHundredPagesFreeEverythingTheyCreate) {
-    ledger = Ledger{};
-    ASSERT_TRUE(PatchImport(dll, "gdi32.dll", "CreatePalette", &CountCreatePalette, &realCreatePalette));
-    ASSERT_TRUE(PatchImport(dll, "gdi32.dll", "CreateSolidBrush", &CountCreateSolidBrush, &realCreateSolidBrush));
-    ASSERT_TRUE(PatchImport(dll, "gdi32.dll", "DeleteObject", &CountDeleteObject, &realDeleteObject));
-    ASSERT_TRUE(PatchImport(dll, "kernel32.dll", "GlobalAlloc", &CountGlobalAlloc, &realGlobalAlloc));
-    ASSERT_TRUE(PatchImport(dll, "kernel32.dll", "GlobalFree", &CountGlobalFree, &realGlobalFree));
+    ASSERT_TRUE(InstallResourceLedger(dll));
+    const ResourceLedger& ledger = Ledger();
 
     // Four kinds of page in turn, all with the panel active: a palette picture, a picture
     // without a palette, a missing file and a file that is not a picture.
@@ -476,6 +432,8 @@ TEST_F(PanelPage, TwoHundredPagesFreeEverythingTheyCreate) {
     EXPECT_EQ(ledger.blocks, PAGES / 2) << "a block for each picture read";
     EXPECT_TRUE(ledger.gdiLive.empty()) << ledger.gdiLive.size() << " GDI objects left";
     EXPECT_TRUE(ledger.blocksLive.empty()) << ledger.blocksLive.size() << " blocks left";
+    EXPECT_TRUE(ledger.filesLive.empty()) << ledger.filesLive.size() << " files left open";
+    EXPECT_TRUE(ledger.dcsLive.empty()) << ledger.dcsLive.size() << " display contexts left";
     EXPECT_EQ(ledger.failedFrees, 0);
 }
 
