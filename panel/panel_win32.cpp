@@ -118,8 +118,9 @@ PanelRect StripRect(HWND dialog, HWND panelWindow) {
 }  // namespace
 
 void LoadPanelSettings(const char* file) {
-    // A name the profile services can't take reads as a missing file: every default.
-    if (!ProfilePathFits(file)) file = nullptr;
+    // A name the profile services can't take reads as a missing file: every default. So
+    // does no name at all, the usual case, without nine reads that can only miss.
+    if (!ProfilePathFits(file) || file[0] == '\0') file = nullptr;
     PanelState& p = Panel;
     p.activate = ReadInt("activate", file);
     p.display = ReadInt("display", file);

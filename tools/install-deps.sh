@@ -14,6 +14,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine64
   xvfb xauth fonts-wine xdotool
+  gnuplot-nox
   nsis
 )
 for p in "${packages[@]}"; do have_pkg "$p" || need+=("$p"); done
