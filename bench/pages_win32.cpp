@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/timing_win32.h"
 #include "content/page_tables.h"
 #include "content/resource.h"
 #include "questions/question.h"
@@ -101,19 +102,10 @@ INT_PTR CALLBACK FloorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
     return FALSE;
 }
 
-double Seconds(const std::function<void()>& work, int times) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < times; ++i) work();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart / times;
-}
-
-void PrintRatio(const char* figure, std::vector<double> ratios) {
-    std::sort(ratios.begin(), ratios.end());
-    std::printf("%-28s median %.3f min %.3f max %.3f rounds %zu\n", figure, ratios[ratios.size() / 2],
-                ratios.front(), ratios.back(), ratios.size());
+void PrintRatio(const char* figure, const std::vector<double>& ratios) {
+    auto [low, high] = std::minmax_element(ratios.begin(), ratios.end());
+    std::printf("%-28s median %.3f min %.3f max %.3f rounds %zu\n", figure, Median(ratios), *low, *high,
+                ratios.size());
     std::fflush(stdout);
 }
 
@@ -182,14 +174,7 @@ int main(int argc, char** argv) {
                 dialog(templates[p], FloorProc);
             }
         };
-        double survey, floor;
-        if (r % 2 == 0) {
-            survey = Seconds(surveyWalk, perRound);
-            floor = Seconds(floorWalk, perRound);
-        } else {
-            floor = Seconds(floorWalk, perRound);
-            survey = Seconds(surveyWalk, perRound);
-        }
+        auto [survey, floor] = TimeRound(r, surveyWalk, floorWalk, perRound);
         walkOverFloor.push_back(survey / floor);
     }
     PrintRatio("walk of 3 pages / floor", walkOverFloor);

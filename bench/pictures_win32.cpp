@@ -13,25 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/timing_win32.h"
 #include "panel/dib_win32.h"
 #include "tests/support/bmp_builder.h"
 #include "tests/support/scratch_dir_win32.h"
 
 namespace {
-
-double Seconds(const std::function<void()>& work, int times) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < times; ++i) work();
-    QueryPerformanceCounter(&end);
-    return static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart / times;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // The whole file in one read, as the least any loader must do.
 void ReadWhole(const std::string& path) {
@@ -78,14 +65,7 @@ int main(int argc, char** argv) {
         auto floor = [&] { ReadWhole(path); };
         std::vector<double> surveyTimes, floorTimes, ratios;
         for (int r = 0; r < rounds; ++r) {
-            double s, f;
-            if (r % 2 == 0) {
-                s = Seconds(survey, times);
-                f = Seconds(floor, times);
-            } else {
-                f = Seconds(floor, times);
-                s = Seconds(survey, times);
-            }
+            auto [s, f] = TimeRound(r, survey, floor, times);
             surveyTimes.push_back(s);
             floorTimes.push_back(f);
             ratios.push_back(s / f);
