@@ -1,6 +1,7 @@
 // Page opening and a full walk, against the platform work a page cannot avoid. Each page is
 // opened and left at once (Register Later, posted as the page finishes opening) through
-// survey.dll, and the same dialog template is run from the DLL's resources with two
+// survey.dll (page 2, which the survey opens only after another page, through the same
+// page runner linked into this program), and the same dialog template is run from the DLL's resources with two
 // procedures of this program's own:
 //   bare:  an empty procedure;
 //   floor: exactly the platform calls the page must make: the caption, the lists filled
@@ -22,8 +23,11 @@
 #include "bench/timing_win32.h"
 #include "content/page_tables.h"
 #include "content/resource.h"
+#include "page/page_win32.h"
 #include "questions/question.h"
 #include "survey.h"
+#include "survey/host_block.h"
+#include "survey/instance_win32.h"
 #include "tests/support/scratch_dir_win32.h"
 #include "tests/support/survey_dll_win32.h"
 
@@ -119,6 +123,7 @@ int main(int argc, char** argv) {
     if (!lib.module) return 2;
     auto doSurvey = reinterpret_cast<DoSurveyV2Proc>(reinterpret_cast<void*>(GetProcAddress(lib.module, "DoSurveyV2")));
     HWND parent = CreateHostWindow();
+    SurveyInstance = lib.module;  // the linked page runner loads from survey.dll's resources
     // No panel settings file is named, as most hosts leave it.
     SURVEY_HOST_BLOCK host = TestHostBlock("", dir / "answers.ini");
     Context context{lib.module, dir / "answers.ini", host.answersSection, nullptr};
@@ -129,10 +134,14 @@ int main(int argc, char** argv) {
         const char* name;
         WORD templateId;
         const Question* questions;
-        int entry;  // the entry direction that opens this page first
+        std::function<void()> open;  // opens the page as the survey does, and leaves it
     } pages[] = {
-        {"page 1", IDD_PAGE1, Page1Questions, SURVEY_DIR_FORWARD},
-        {"page 3", IDD_PAGE3, Page3Questions, SURVEY_DIR_BACKWARD},
+        {"page 1", IDD_PAGE1, Page1Questions, [&] { doSurvey(0, parent, SURVEY_DIR_FORWARD, &host); }},
+        // The survey opens page 2 only after page 1 or page 3: it runs through the page
+        // runner linked into this program, the same code as in survey.dll, from the DLL's
+        // resources.
+        {"page 2", IDD_PAGE2, Page2Questions, [&] { ShowPage(2, parent, SURVEY_DIR_FORWARD, AsHostBlock(&host)); }},
+        {"page 3", IDD_PAGE3, Page3Questions, [&] { doSurvey(0, parent, SURVEY_DIR_BACKWARD, &host); }},
     };
     auto dialog = [&](WORD id, DLGPROC proc) {
         DialogBoxParamA(lib.module, MAKEINTRESOURCEA(id), parent, proc, 0);
@@ -146,13 +155,13 @@ int main(int argc, char** argv) {
             double survey = 0, floor = 0, bare = 0;
             // Alternating order, so neither side always runs first in a round.
             if (r % 2 == 0) {
-                survey = Seconds([&] { doSurvey(0, parent, page.entry, &host); }, perRound);
+                survey = Seconds(page.open, perRound);
                 floor = Seconds([&] { dialog(page.templateId, FloorProc); }, perRound);
                 bare = Seconds([&] { dialog(page.templateId, BareProc); }, perRound);
             } else {
                 bare = Seconds([&] { dialog(page.templateId, BareProc); }, perRound);
                 floor = Seconds([&] { dialog(page.templateId, FloorProc); }, perRound);
-                survey = Seconds([&] { doSurvey(0, parent, page.entry, &host); }, perRound);
+                survey = Seconds(page.open, perRound);
             }
             overFloor.push_back(survey / floor);
             overBare.push_back(survey / bare);

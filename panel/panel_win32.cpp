@@ -159,8 +159,11 @@ void PaintPanel(HWND dialog) {
     PaintScope paint(dialog);
     HDC dc = paint.dc();
     if (!dc) return;
-    PaletteSelection selection(dc, p.palette);
-    if (p.palette) RealizePalette(dc);
+    // Only a palette display maps the picture's colours through a palette; elsewhere the
+    // transfer takes them from the picture itself, and selecting one is work for nothing.
+    HPALETTE palette = GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE ? p.palette : nullptr;
+    PaletteSelection selection(dc, palette);
+    if (palette) RealizePalette(dc);
     SetStretchBltMode(dc, COLORONCOLOR);
 
     PanelRect strip = StripRect(dialog, p.panelWindow);
