@@ -418,15 +418,17 @@ TEST_F(SurveyRun, HostFieldsWithoutNulEndAtTheirField) {
     }
 }
 
-// Tab moves the focus from list to list as a user's keys do (the page's modal loop turns
-// the key into the next control), and every list opens as it gets the focus, not only the
-// first one.
+// Tab moves the focus from list to list, and every list opens as it gets the focus, not
+// only the first one. A Tab key is the dialog manager's WM_NEXTDLGCTL to the next tab stop;
+// it is sent here after the focus is put on the first list, so that another test program
+// taking the foreground meanwhile can't move the starting point.
 TEST_F(SurveyRun, TabIntoTheSecondAndThirdListOpensThem) {
     static HWND lists[3];
     onPage = [](HWND page, int) {
         for (int i = 0; i < 3; ++i) lists[i] = GetDlgItem(page, (const int[]){LIST_PURCHASE, LIST_USE, LIST_KIDS}[i]);
-        PostMessageA(lists[0], WM_KEYDOWN, VK_TAB, 0);
-        PostMessageA(lists[1], WM_KEYDOWN, VK_TAB, 0);
+        SendMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(lists[0]), TRUE);
+        SendMessageA(page, WM_NEXTDLGCTL, 0, FALSE);  // Tab
+        SendMessageA(page, WM_NEXTDLGCTL, 0, FALSE);  // Tab
         PostMessageA(page, WM_COMMAND, IDCANCEL, 0);
     };
     EXPECT_EQ(Run(1, {{1, {}, {}, LEAVE_NOTHING}}), 2);
