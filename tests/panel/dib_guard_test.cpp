@@ -46,8 +46,6 @@ private:
     HGDIOBJ old_ = nullptr;
 };
 
-const std::vector<uint32_t> kMasks565 = {0xF800, 0x07E0, 0x001F};
-const std::vector<uint32_t> kMasks888 = {0xFF0000, 0x00FF00, 0x0000FF};
 
 // Distinct non-zero pixel bytes, so the drawing has something to convert.
 std::vector<uint8_t> Ramp(size_t n) {
@@ -63,12 +61,6 @@ BmpRecipe Pic(uint32_t headerSize, uint16_t bits, int32_t width = 5, int32_t hei
     s.width = width;
     s.height = height;
     s.pixels = Ramp(bmp::RowBytes(width, bits) * static_cast<size_t>(height < 0 ? -height : height));
-    return s;
-}
-
-template <class Edit>
-BmpRecipe With(BmpRecipe s, Edit edit) {
-    edit(s);
     return s;
 }
 

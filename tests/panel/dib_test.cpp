@@ -23,14 +23,6 @@ BmpRecipe Pic(uint32_t headerSize, uint16_t bits, int32_t width = 3, int32_t hei
     return s;
 }
 
-template <class Edit>
-BmpRecipe With(BmpRecipe s, Edit edit) {
-    edit(s);
-    return s;
-}
-
-const std::vector<uint32_t> kMasks565 = {0xF800, 0x07E0, 0x001F};
-const std::vector<uint32_t> kMasks888 = {0xFF0000, 0x00FF00, 0x0000FF};
 
 // A picture with colour masks, 32 bits deep unless told otherwise.
 BmpRecipe Masked(uint32_t headerSize, int32_t width = 3, int32_t height = 2, uint16_t bits = 32) {

@@ -69,6 +69,17 @@ inline std::vector<uint32_t> GreyRamp(size_t count) {
 
 }  // namespace bmp
 
+// A copy of recipe changed by edit: table rows that differ from a base picture.
+template <class Edit>
+BmpRecipe With(BmpRecipe recipe, Edit edit) {
+    edit(recipe);
+    return recipe;
+}
+
+// Colour masks of bit-field pictures: 5-6-5 at 16 bits, 8-8-8 at 32 bits.
+inline const std::vector<uint32_t> kMasks565 = {0xF800, 0x07E0, 0x001F};
+inline const std::vector<uint32_t> kMasks888 = {0xFF0000, 0x00FF00, 0x0000FF};
+
 // The whole file: file header, bitmap header, masks, colour table, pixels, trailing bytes.
 inline std::vector<uint8_t> BuildBmp(const BmpRecipe& recipe) {
     const bool core = recipe.headerSize == 12;
