@@ -43,8 +43,8 @@ static_assert(sizeof(SURVEY_HOST_BLOCK) == SURVEY_HB_ANSWERS_SECTION + 260, "hos
 /* Runs the survey's pages as modal dialogs owned by parent. reserved is ignored; direction
    is SURVEY_DIR_FORWARD or SURVEY_DIR_BACKWARD (anything else returns SURVEY_RESULT_FAILED
    without showing a page). Exported by name and at ordinal 1, stdcall: the callee pops its
-   16 bytes of arguments. Link the import library (libsurvey.dll.a, or survey.lib made from
-   survey.def) to call it through this declaration, or find it with GetProcAddress. Modal
+   16 bytes of arguments. Link the import library (libsurvey.dll.a for MinGW, survey.lib for
+   MSVC) to call it through this declaration, or find it with GetProcAddress. Modal
    and not re-entrant: a call made while another runs returns SURVEY_RESULT_FAILED. */
 #ifdef _WIN32
 #define SURVEY_CALL __stdcall

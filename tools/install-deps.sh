@@ -8,6 +8,8 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok
 
 packages=(
   cmake make g++ clang googletest
+  # LLVM's dlltool makes the MSVC import library; lld-link checks it as MSVC's linker would
+  llvm lld
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32:i386
   # the x86-64 build and wine64: the Windows tests on kernels that cannot run 32-bit programs
