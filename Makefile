@@ -37,7 +37,7 @@ test: native win32
 demo: all
 	@if $(WINE32_RUNS); then ./tools/demo.sh build/win32; else \
 	  echo "demo: this kernel cannot run 32-bit programs: the x86-64 build runs under wine64."; \
-	  $(MAKE) --no-print-directory win64 && ./tools/demo.sh build/win64; fi
+	  $(MAKE) --no-print-directory win64 && SURVEY_WINE_ARCH=win64 ./tools/demo.sh build/win64; fi
 
 # Figures, never pass/fail on time: the DLL's size and imports, the 1000-survey soak.
 bench: win32

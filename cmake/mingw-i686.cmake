@@ -1,13 +1,7 @@
-# Cross-build for 32-bit Windows with MinGW-w64. The -posix compilers build GoogleTest;
-# linking with -static keeps the C++ runtime and winpthread inside each binary.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-build for 32-bit Windows: the product, survey.dll as hosts load it, run under wine32.
+set(SURVEY_MINGW_TRIPLE i686-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(SURVEY_DLLTOOL i686-w64-mingw32-dlltool)
-set(CMAKE_RC_FLAGS "-c 1252" CACHE STRING "" FORCE)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(SURVEY_DLL_ENTRY _DllMain@12)  # stdcall, 12 bytes of arguments
+set(SURVEY_WINE_ARCH win32)
+set(SURVEY_WINE wine)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

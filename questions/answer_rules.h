@@ -13,9 +13,8 @@ void CopyAnswer(char (&answer)[ANSWER_SIZE], const char* text);
 // matches. The whole answer (up to 127 characters) is read.
 bool AnswerHasCode(const char* answer, const char* code);
 
-// Option buttons and drop-down lists compare codes with SameTextIgnoringAsciiCase.
-
-// Option buttons: the button with code is checked by answer (never by an empty answer).
+// Option buttons: the button with code is checked by answer (never by an empty answer),
+// compared with SameTextIgnoringAsciiCase, as drop-down lists compare theirs.
 bool AnswerPicksOption(const char* answer, const char* code);
 
 // Drop-down lists: the display index to select for answer in list (row 0 is the list

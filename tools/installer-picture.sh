@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # installer-picture.sh BUILD_DIR OUT.png: the example installer (built by the tests) with
 # the survey's first page open over it, as docs/installer-survey.png shows it. Runs under
-# a private Xvfb; needs imagemagick's import.
+# a private Xvfb; needs imagemagick's import. For the x86-64 build, set SURVEY_WINE_ARCH=win64.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "$1")
