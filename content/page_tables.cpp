@@ -152,3 +152,9 @@ Question Page3Questions[PAGE3_QUESTION_COUNT + 1] = {
     {"0", "q_557-1132-422", KIND_RADIOS, ShareChoices},
     {"", "", 0, nullptr},
 };
+
+const SurveyPage SurveyPages[PAGE_COUNT] = {
+    {IDD_PAGE1, Page1Questions},
+    {IDD_PAGE2, Page2Questions},
+    {IDD_PAGE3, Page3Questions},
+};

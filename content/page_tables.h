@@ -2,7 +2,10 @@
 // answer fields are the in-memory answers and change as the user works the pages.
 #pragma once
 
+#include <cstdint>
+
 #include "questions/question.h"
+#include "survey/navigation.h"
 
 constexpr int PAGE1_QUESTION_COUNT = 4;
 constexpr int PAGE2_QUESTION_COUNT = 2;
@@ -14,3 +17,10 @@ extern Question Page1Questions[PAGE1_QUESTION_COUNT + 1];
 extern Question Page2Questions[PAGE2_QUESTION_COUNT + 1];
 // Page 3: subjects of interest (boxes) and consent to sharing (option buttons, starts "0").
 extern Question Page3Questions[PAGE3_QUESTION_COUNT + 1];
+
+// The pages in survey order: each one's dialog template and question table.
+struct SurveyPage {
+    uint16_t templateId;
+    Question* questions;
+};
+extern const SurveyPage SurveyPages[PAGE_COUNT];

@@ -21,17 +21,6 @@ namespace {
 
 constexpr int CAPTION_SIZE = 256;
 
-struct PageEntry {
-    WORD templateId;
-    Question* questions;
-};
-
-const PageEntry PageList[PAGE_COUNT] = {
-    {IDD_PAGE1, Page1Questions},
-    {IDD_PAGE2, Page2Questions},
-    {IDD_PAGE3, Page3Questions},
-};
-
 // The page's context lives in ShowPage's frame for as long as the dialog does, and is
 // kept with the dialog itself, so nothing points at it (or through it at the host's block)
 // once the page has ended.
@@ -126,7 +115,7 @@ INT_PTR CALLBACK PageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 int32_t ShowPage(int page, void* parent, int32_t /*direction*/, const HostBlock* host) {
     if (page < 1 || page > PAGE_COUNT) return RESULT_FAILED;
-    const PageEntry& entry = PageList[page - 1];
+    const SurveyPage& entry = SurveyPages[page - 1];
     PageContext context{entry.questions, host};
     return static_cast<int32_t>(DialogBoxParamA(SurveyInstance, MAKEINTRESOURCEA(entry.templateId),
                                                 static_cast<HWND>(parent), PageDialogProc,

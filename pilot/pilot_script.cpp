@@ -194,18 +194,6 @@ bool PilotLeavesPage(PilotAction action) {
     return PilotButtonId(action) != 0 || action == PILOT_CLOSE;
 }
 
-std::string StripAccessKeys(const std::string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&') {
-            ++i;  // "&x" shows x underlined; "&&" shows one "&"
-            if (i == text.size()) break;
-        }
-        out += text[i];
-    }
-    return out;
-}
-
 bool CaptionMatches(const std::string& pattern, const std::string& caption) {
     if (!pattern.empty() && pattern.back() == '*') {
         size_t n = pattern.size() - 1;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "content/control_text.h"
+
 enum PilotAction {
     PILOT_CAPTION,  // caption TEXT: the caption of the pages to look for ("*" at the end: any ending)
     PILOT_WAIT,     // wait [NAME]: wait for the next page; its picture is saved as NAME.png
@@ -54,9 +56,6 @@ int PilotButtonId(PilotAction action);
 
 // True for the steps that leave the page (next, back, later, close).
 bool PilotLeavesPage(PilotAction action);
-
-// A control text as the user reads it: "&Next >>" -> "Next >>", "&&" -> "&".
-std::string StripAccessKeys(const std::string& text);
 
 // Whether a window caption matches a caption step's text: exactly, or, when the text ends
 // with "*", by the part before it.
