@@ -16,7 +16,8 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine64
   xvfb xauth fonts-wine xdotool
-  gnuplot-nox
+  # charts (benchmarks, survey-answers); jq reads survey-answers' JSON in its tests
+  gnuplot-nox jq
   nsis
 )
 for p in "${packages[@]}"; do have_pkg "$p" || need+=("$p"); done
