@@ -7,6 +7,7 @@
 // lines), 1 when none could be, 2 for a wrong command line, 3 when a chart failed.
 #include <sys/stat.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -124,13 +125,7 @@ bool DrawCharts(const Summary& summary, const std::string& folder) {
     return ok;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-#ifdef _WIN32
-    // The labels are UTF-8; a console shows them as such.
-    SetConsoleOutputCP(CP_UTF8);
-#endif
+int Run(int argc, char** argv) {
     Options options;
     std::string error;
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
@@ -172,4 +167,22 @@ int main(int argc, char** argv) {
     }
     if (!options.chartDir.empty() && !DrawCharts(summary, options.chartDir)) return 3;
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+    // The labels are UTF-8: a console shows them so while the command runs, and gets its
+    // own code page back afterwards.
+    UINT consolePage = GetConsoleOutputCP();
+    SetConsoleOutputCP(CP_UTF8);
+    int status = Run(argc, argv);
+    if (consolePage) SetConsoleOutputCP(consolePage);
+    return status;
+#else
+    // A plotting program that ends early must fail its chart, not end this command.
+    std::signal(SIGPIPE, SIG_IGN);
+    return Run(argc, argv);
+#endif
 }

@@ -1,14 +1,11 @@
 // Reading answers files as the survey's profile calls read them, and turning away the files
 // that can't be answers files, each with its reason.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "readout/answers_file.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -50,23 +47,6 @@ TEST(ProfileSection, FindsTheValueTheSurveyWouldRead) {
         }
     }
 }
-
-// A scratch folder, removed with what is in it.
-struct ScratchFolder {
-    std::string path;
-    ScratchFolder() {
-        char pattern[] = "/tmp/readout-test-XXXXXX";
-        path = mkdtemp(pattern);
-    }
-    ~ScratchFolder() { std::system(("rm -rf '" + path + "'").c_str()); }
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        std::string file = path + "/" + name;
-        FILE* f = std::fopen(file.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-        return file;
-    }
-};
 
 Catalog TheCatalog() {
     Catalog catalog;

@@ -1,15 +1,12 @@
 // Tallies over a generated set of answers files: the counts each rule of the set implies,
 // a shared code counted once per file, unknown codes apart, junk files skipped.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "readout/summary.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -38,22 +35,6 @@ int CountWhere(bool (*rule)(int)) {
     for (int i = 0; i < FILES; ++i) n += rule(i);
     return n;
 }
-
-struct ScratchFolder {
-    std::string path;
-    ScratchFolder() {
-        char pattern[] = "/tmp/readout-summary-XXXXXX";
-        path = mkdtemp(pattern);
-    }
-    ~ScratchFolder() { std::system(("rm -rf '" + path + "'").c_str()); }
-    std::string Write(const std::string& name, const std::string& bytes) const {
-        std::string file = path + "/" + name;
-        FILE* f = std::fopen(file.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-        return file;
-    }
-};
 
 const TallyRow* RowLabelled(const Summary& summary, const std::string& key, const std::string& label) {
     for (const QuestionTally& tally : summary.questions) {
