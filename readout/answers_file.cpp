@@ -96,10 +96,11 @@ bool FindProfileSection(const std::string& text, const std::string& section, Pro
             found = found || inside;
             continue;
         }
-        if (!inside || line.empty()) continue;
         size_t equals = line.find('=');
+        // A name without "=" holds no value: the profile call gives its default for it.
+        if (!inside || equals == std::string::npos) continue;
         std::string key = Trim(line.substr(0, equals));
-        std::string value = equals == std::string::npos ? "" : Trim(line.substr(equals + 1));
+        std::string value = Trim(line.substr(equals + 1));
         if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0]) {
             value = value.substr(1, value.size() - 2);
         }

@@ -25,7 +25,7 @@ TEST(ProfileSection, FindsTheValueTheSurveyWouldRead) {
         {"a quoted value", "[Survey]\nq_557-1132-746=\"19\"\n", true, "19"},
         {"a lone quote stays", "[Survey]\nq_557-1132-746=\"19\n", true, "\"19"},
         {"an empty value", "[Survey]\nq_557-1132-746=\n", true, ""},
-        {"a key without =", "[Survey]\nq_557-1132-746\n", true, ""},
+        {"a key without =", "[Survey]\nq_557-1132-746\n", true, nullptr},
         {"first of two keys", "[Survey]\nq_557-1132-746=1\nq_557-1132-746=2\n", true, "1"},
         {"first of two sections", "[Survey]\nx=1\n[Survey]\nq_557-1132-746=2\n", true, nullptr},
         {"other sections around it", "[A]\nq_557-1132-746=1\n[Survey]\nq_557-1132-746=2\n[B]\nq_557-1132-746=3", true, "2"},
