@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # demo.sh BUILD_DIR [OUT_DIR]: runs the sample host with survey.dll under Wine.
 # With a display, the wizard opens there for you to answer. Without one, a private Xvfb
-# runs it and the pilot walks it by docs/demo-walk.pilot: the host's page sequence and the
-# answers section are printed, and a PNG of every page is left in OUT_DIR
-# (default BUILD_DIR/demo).
+# runs it and the pilot walks it by docs/demo-walk.pilot. Either way the host's page
+# sequence and the answers section are printed, then the answers in words (survey-answers);
+# without a display a PNG of every page is left in OUT_DIR (default BUILD_DIR/demo).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 inner=
@@ -50,6 +50,15 @@ if [ -f "$out/answers.ini" ]; then
   tr -d '\r' <"$out/answers.ini" | sed -n '/^\[Survey\]/,/^\[/{/^\[Survey\]/d;/^\[/d;p}'
 else
   echo "(none saved)"
+fi
+# The same answers as whoever receives them reads them: in the words of the pages.
+if [ -f "$out/answers.ini" ] && [ -f "$bin/survey-answers.exe" ]; then
+  echo
+  echo "== the answers in words (survey-answers answers.ini) =="
+  (export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+   unset DISPLAY
+   cd "$out" && "$wine" "$bin/survey-answers.exe" answers.ini </dev/null | tr -d '\r'
+   wineserver -k </dev/null >/dev/null 2>&1 || true)
 fi
 pictures=$(cd "$out" && ls ./*.png 2>/dev/null | sed 's|^\./||' | tr '\n' ' ')
 if [ -n "$pictures" ]; then
