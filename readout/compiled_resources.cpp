@@ -6,9 +6,10 @@
 #include "readout/text_encoding.h"
 #include "survey/text_rules.h"
 
-const char* const CONTROL_CLASS_NAMES[6] = {"Button", "Edit", "Static", "ListBox", "ScrollBar", "ComboBox"};
-
 namespace {
+
+// Control classes a template names by number (0x80 ...), under the names a script uses.
+const char* const CONTROL_CLASS_NAMES[6] = {"Button", "Edit", "Static", "ListBox", "ScrollBar", "ComboBox"};
 
 constexpr int RES_TYPE_DIALOG = 5;
 constexpr int RES_TYPE_STRING = 6;

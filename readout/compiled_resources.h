@@ -9,9 +9,6 @@
 #include <string>
 #include <vector>
 
-// Control classes a template names by number (0x80 ...), under the names a script uses.
-extern const char* const CONTROL_CLASS_NAMES[6];
-
 struct TemplateControl {
     int id;                 // -1 for unlabelled controls, in plain and extended templates alike
     std::string className;  // "Button", "Static", "ComboBox", ... as written or numbered

@@ -144,15 +144,17 @@ int Run(int argc, char** argv) {
 
     std::vector<AnswersFile> files;
     Summary summary = StartSummary(catalog);
+    int filesRead = 0;
     for (const std::string& path : options.files) {
         AnswersFile file = ReadAnswersFile(path, options.section, catalog);
-        if (file.verdict != FILE_READ) {
+        if (file.verdict == FILE_READ) {
+            ++filesRead;
+        } else {
             std::fprintf(stderr, "survey-answers: %s: %s\n", DisplayPath(path).c_str(), file.reason.c_str());
         }
         if (options.summary) {
             AddToSummary(&summary, file);
         } else {
-            if (file.verdict == FILE_READ) ++summary.filesRead;
             files.push_back(std::move(file));
         }
     }
@@ -161,7 +163,7 @@ int Run(int argc, char** argv) {
                                       : FormatAnswers(catalog, files, options.section, options.format);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
-    if (summary.filesRead == 0) {
+    if (filesRead == 0) {
         std::fprintf(stderr, "survey-answers: no answers file could be read\n");
         return 1;
     }
